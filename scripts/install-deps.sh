@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing ТРЕЛОН-2 needs on Debian 12 (run as root).
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core fonts-liberation
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,34 @@
+#pragma once
+// File names and safe writes.
+//
+// The files the program reads (pictures, sounds, People.txt, the results folder) were named on
+// a file system that ignores letter case, so lookup here ignores it too: "1Sec.wav" finds
+// "1sec.wav". New files are created with the exact name the caller gives.
+#include <QByteArray>
+#include <QString>
+
+namespace trelon {
+
+// Joins a folder (with or without a trailing separator) and a relative name whose parts may
+// be separated by '/' or '\'. Each existing part is matched regardless of letter case; a
+// part that does not exist keeps the spelling given. Returns the resulting path.
+QString resolvePath(const QString& dir, const QString& relativeName);
+
+// True when resolvePath(dir, name) names an existing file or folder.
+bool existsIgnoringCase(const QString& dir, const QString& relativeName);
+
+// The outcome of a file operation: empty error means success.
+struct FileResult {
+    QString error; // readable text naming the file, for the operator
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Replaces the file at path with bytes: writes a temporary file in the same folder, flushes
+// it to disk and renames it over the original, so a crash leaves the old or the new file
+// whole, never a mix.
+FileResult writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Appends bytes to the file (creating it) and flushes them to disk before returning.
+FileResult appendToFile(const QString& path, const QByteArray& bytes);
+
+} // namespace trelon

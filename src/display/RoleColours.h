@@ -1,0 +1,39 @@
+#pragma once
+// The four anaglyph role colours as colour words (red + 256 * green + 65536 * blue) and the
+// fixed palette entries all drawing writes.
+#include <cstdint>
+
+namespace trelon {
+
+using ColourWord = std::uint32_t;
+
+inline constexpr ColourWord colourWord(int red, int green, int blue) {
+    return static_cast<ColourWord>(red) + 256u * static_cast<ColourWord>(green) +
+           65536u * static_cast<ColourWord>(blue);
+}
+inline constexpr int redOf(ColourWord c) { return static_cast<int>(c & 0xFF); }
+inline constexpr int greenOf(ColourWord c) { return static_cast<int>((c >> 8) & 0xFF); }
+inline constexpr int blueOf(ColourWord c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+struct RoleColours {
+    ColourWord ColorBlue = 0; // seen through the second filter (blue or green)
+    ColourWord ColorRed = 0;  // seen through the red filter
+    ColourWord ColorFon = 0;  // background
+    ColourWord ColorAll = 0;  // seen by both eyes
+};
+
+// Palette entry numbers of the roles and of the fixed panel grey.
+struct PaletteIndices {
+    int IndexBlue = 21;
+    int IndexRed = 22;
+    int IndexFon = 23;
+    int IndexAll = 24;
+    int IndexPanel = 30;
+    // Entries a loaded source picture's black, red, blue and white land in.
+    int PictureBlack = 0;
+    int PictureRed = 249;
+    int PictureBlue = 252;
+    int PictureWhite = 255;
+};
+
+} // namespace trelon

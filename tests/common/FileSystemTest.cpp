@@ -1,0 +1,83 @@
+#include "common/Cp1251.h"
+#include "common/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace trelon;
+
+namespace {
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+TEST(FileLookup, FindsNamesRegardlessOfCaseAndKeepsNewNames) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Rezults")));
+    writeFile(dir.path() + QStringLiteral("/1sec.wav"), "x");
+    writeFile(dir.path() + QStringLiteral("/StarInCircl.bmp"), "y");
+
+    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("1Sec.wav")),
+              dir.path() + QStringLiteral("/1sec.wav"));
+    EXPECT_EQ(resolvePath(dir.path() + QStringLiteral("/"), QStringLiteral("StarinCircl.bmp")),
+              dir.path() + QStringLiteral("/StarInCircl.bmp"));
+    // Backslash separated, folder in other case, file not there yet: folder matched, new name kept.
+    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("rezults\\7.dat")),
+              dir.path() + QStringLiteral("/Rezults/7.dat"));
+    EXPECT_TRUE(existsIgnoringCase(dir.path(), QStringLiteral("REZULTS")));
+    EXPECT_FALSE(existsIgnoringCase(dir.path(), QStringLiteral("rezults/7.dat")));
+}
+
+TEST(FileLookup, PrefersTheExactSpellingWhenBothExist) {
+    QTemporaryDir dir;
+    writeFile(dir.path() + QStringLiteral("/a.txt"), "lower");
+    writeFile(dir.path() + QStringLiteral("/A.txt"), "upper");
+    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("A.txt")), dir.path() + QStringLiteral("/A.txt"));
+    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("a.txt")), dir.path() + QStringLiteral("/a.txt"));
+}
+
+TEST(SafeWrites, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/People.txt");
+    writeFile(path, "old contents that are longer");
+    ASSERT_TRUE(writeFileAtomically(path, "new").ok());
+    EXPECT_EQ(readFile(path), QByteArray("new"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(SafeWrites, FailuresNameTheFile) {
+    const QString path = QStringLiteral("/nonexistent-folder-for-test/People.txt");
+    const FileResult atomic = writeFileAtomically(path, "x");
+    EXPECT_FALSE(atomic.ok());
+    EXPECT_TRUE(atomic.error.contains(path));
+    const FileResult append = appendToFile(path, "x");
+    EXPECT_FALSE(append.ok());
+    EXPECT_TRUE(append.error.contains(path));
+}
+
+TEST(SafeWrites, AppendAddsToTheEnd) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/r.dat");
+    ASSERT_TRUE(appendToFile(path, "ab").ok());
+    ASSERT_TRUE(appendToFile(path, "cd").ok());
+    EXPECT_EQ(readFile(path), QByteArray("abcd"));
+}
+
+TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold) {
+    const QString name = QStringLiteral("Иванов Пётр Ёж");
+    const auto bytes = toCp1251(name);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(static_cast<unsigned char>(bytes->at(0)), 0xC8); // И
+    EXPECT_EQ(fromCp1251(*bytes), name);
+    EXPECT_FALSE(toCp1251(QStringLiteral("Ivanov \u4E2D")).has_value());
+    EXPECT_FALSE(toCp1251(QStringLiteral("emoji \U0001F600")).has_value());
+}

@@ -1,0 +1,9 @@
+// Test entry point for core tests: a QGuiApplication so fonts and QPainter work offscreen.
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,1 @@
+#include "support/TestHelpers.h"
