@@ -1,0 +1,48 @@
+#pragma once
+// Scripted dialogs: records every text shown and answers from queues.
+#include "platform/Dialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+namespace trelon::test {
+
+class FakeDialogs : public Dialogs {
+public:
+    QStringList informations;             // texts of information boxes, in order
+    QStringList errors;                   // "title|text" of error boxes
+    QStringList confirmations;            // questions asked
+    QStringList folderRequests;           // start folders of folder dialogs
+    std::deque<bool> confirmAnswers;      // next answers; Yes when empty
+    std::deque<std::optional<QString>> folderAnswers; // next choices; cancel when empty
+
+    void information(const QString& text) override { informations << text; }
+    void error(const QString& title, const QString& text) override {
+        errors << title + QStringLiteral("|") + text;
+    }
+    bool confirm(const QString& text) override {
+        confirmations << text;
+        if (confirmAnswers.empty()) {
+            return true;
+        }
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
+    std::optional<QString> chooseFolder(const QString& startDir) override {
+        folderRequests << startDir;
+        if (folderAnswers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    }
+    int shownCount() const {
+        return static_cast<int>(informations.size() + errors.size() + confirmations.size());
+    }
+};
+
+} // namespace trelon::test
