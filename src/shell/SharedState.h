@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "display/DisplayObjects.h"
 #include "display/RoleColours.h"
+#include "display/SessionParams.h"
 
 #include <QString>
 
@@ -38,6 +39,7 @@ struct SharedState {
     int ContrastLevel = 1;    // 1 High, 2 Middle, 3 Low
 
     DisplayObjects display;
+    SessionParams session;
 
     bool SoundOn = true;
 };

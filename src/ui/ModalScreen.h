@@ -1,0 +1,19 @@
+#pragma once
+// Base of the screens shown modally over the main window: maximised over the whole screen,
+// closed with Esc.
+#include <QDialog>
+
+namespace trelon {
+
+class ModalScreen : public QDialog {
+    Q_OBJECT
+public:
+    explicit ModalScreen(QWidget* parent = nullptr);
+    // Shows the screen modally, maximised; returns when it closes.
+    int showModal();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+} // namespace trelon
