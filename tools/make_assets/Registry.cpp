@@ -1,0 +1,89 @@
+#include "Registry.h"
+
+#include "FileFormats.h"
+#include "FourColours.h"
+#include "ShellPictures.h"
+#include "Sounds.h"
+
+#include <QBuffer>
+
+namespace trelon::assets {
+namespace {
+
+struct PictureMaker {
+    std::string_view name;
+    QImage (*draw)();
+};
+
+struct SoundMaker {
+    std::string_view name;
+    std::vector<double> (*synthesise)();
+};
+
+constexpr PictureMaker kPictureMakers[] = {
+    {"lake.bmp", lakePicture},  {"Splash1.bmp", splashFace},    {"Splash2.bmp", splashBear},
+    {"AddGlyph.png", addGlyph}, {"ZEP_CUR.png", cursorPicture},
+};
+
+constexpr SoundMaker kSoundMakers[] = {
+    {"Verno.wav", correctChime},
+    {"1Sec.wav", secondTick},
+    {"5Sec.wav", fiveSecondTick},
+    {"Rez.wav", resultChime},
+};
+
+QByteArray png(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool isStimulus(Role role) {
+    switch (role) {
+    case Role::TwoPart:
+    case Role::TwoPartFusion:
+    case Role::ScaleArrow:
+    case Role::Fusion:
+    case Role::Silhouette:
+    case Role::Target:
+    case Role::Moving:
+        return true;
+    default:
+        return false;
+    }
+}
+
+GeneratedFile encode(const AssetFile& file, const QImage& drawn) {
+    if (isStimulus(file.role)) {
+        const QImage picture = toFourColours(drawn);
+        return {bmp24(picture), picture};
+    }
+    switch (file.role) {
+    case Role::BasePalette:
+        return {bmp8(drawn), drawn};
+    case Role::Glyph:
+    case Role::Cursor:
+        return {png(drawn), drawn};
+    default:
+        return {bmp24(drawn), drawn};
+    }
+}
+
+} // namespace
+
+std::optional<GeneratedFile> generate(const AssetFile& file) {
+    if (file.role == Role::Sound) {
+        for (const auto& maker : kSoundMakers)
+            if (maker.name == file.name)
+                return GeneratedFile{wav16Mono(maker.synthesise(), kSampleRate), QImage()};
+        return std::nullopt;
+    }
+    for (const auto& maker : kPictureMakers)
+        if (maker.name == file.name)
+            return encode(file, maker.draw());
+    return std::nullopt;
+}
+
+} // namespace trelon::assets
