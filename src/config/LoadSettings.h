@@ -1,0 +1,29 @@
+#pragma once
+// Reading Settings from Class.ini (section "Default") in the program folder, and writing keys
+// back for the screens that change settings.
+#include "common/FileSystem.h"
+#include "config/IniFile.h"
+#include "config/Settings.h"
+
+#include <QString>
+
+namespace trelon {
+
+struct SettingsLoadResult {
+    QString error; // for the operator; empty when every present value was read
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The settings file of the program folder, "Class.ini" found regardless of letter case.
+QString settingsFilePath(const QString& programDir);
+
+// Resets settings to the defaults and reads every key of the file into it. A missing file or
+// key keeps the default. A value that is not a valid number stops loading at that key: the
+// keys read before it keep their values, the rest keep their defaults, and the result names
+// the key, the value and the file.
+SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir);
+
+// Writes keys of section "Default" of the program folder's Class.ini in one rewrite.
+FileResult WriteSettings(const QString& programDir, const IniKeyValues& keyValues);
+
+} // namespace trelon
