@@ -34,6 +34,74 @@ inline constexpr AssetFile kAssetFiles[] = {
     {"Splash2.bmp", Role::Splash},
     {"AddGlyph.png", Role::Glyph},
     {"ZEP_CUR.png", Role::Cursor},
+    // Angle measurement (objects 2-8) and flicker training pictures.
+    {"Dom.bmp", Role::TwoPart},
+    {"Fish.bmp", Role::TwoPart},
+    {"StarInCircl.bmp", Role::TwoPart},
+    {"Egg.bmp", Role::TwoPart},
+    {"LodkaRB.bmp", Role::TwoPart},
+    {"SvechaKosogl.bmp", Role::TwoPart}, // also a fusion training object
+    {"Strelka.bmp", Role::TwoPart},
+    {"FlowerDouble.bmp", Role::TwoPart},
+    {"Telefon.bmp", Role::TwoPart},
+    {"MashinaDouble.bmp", Role::TwoPart},
+    {"Pchelka2.bmp", Role::TwoPart},
+    {"Krab.bmp", Role::TwoPart},
+    {"Konfeta.bmp", Role::TwoPartFusion}, // also "konfeta.bmp" of the fusion reserves
+    // The arrows of the angle scale.
+    {"strelvert.bmp", Role::ScaleArrow},
+    {"strelhor.bmp", Role::ScaleArrow},
+    // Fusion reserves.
+    {"bigcat.bmp", Role::Fusion},
+    {"Butterfly.bmp", Role::Fusion},
+    // Fusion training objects.
+    {"Grusha.bmp", Role::Silhouette},
+    {"Zayac.bmp", Role::Silhouette},
+    {"Suslik.bmp", Role::Silhouette},
+    {"Koshka.bmp", Role::Silhouette},
+    {"List.bmp", Role::Silhouette},
+    {"Sneg.bmp", Role::Silhouette},
+    {"ratFuz.bmp", Role::Silhouette},
+    {"samolet.bmp", Role::Silhouette},
+    {"morkov.bmp", Role::Silhouette},
+    // Scotoma training: targets and travelling figures.
+    {"chees.bmp", Role::Target},
+    {"Flowernew.bmp", Role::Target},
+    {"krugi4.bmp", Role::Target},
+    {"rat.bmp", Role::Moving},
+    {"Pchelka_Scotoma.bmp", Role::Moving},
+    {"samoletScotoma.bmp", Role::Moving},  // from the right ("0")
+    {"samoletScotoma2.bmp", Role::Moving}, // from the top ("90")
+    {"samoletScotoma3.bmp", Role::Moving}, // from the left ("180")
+    {"samoletScotoma4.bmp", Role::Moving}, // from the bottom ("270")
+    {"samoletScotoma5.bmp", Role::Moving}, // from the top right ("45")
+    {"samoletScotoma6.bmp", Role::Moving}, // from the top left ("135")
+    {"samoletScotoma7.bmp", Role::Moving}, // from the bottom left ("225")
+    {"samoletScotoma8.bmp", Role::Moving}, // from the bottom right ("315")
+    // Previews of the set-up screen.
+    {"StarIm.bmp", Role::Preview},
+    {"DomIm.bmp", Role::Preview},
+    {"FlowerIm.bmp", Role::Preview},
+    {"TelefonIm.bmp", Role::Preview},
+    {"MashinaIm.bmp", Role::Preview},
+    {"SvechaIm.bmp", Role::Preview},
+    {"PchelkaIm.bmp", Role::Preview},
+    {"KrabIm.bmp", Role::Preview},
+    {"KonfetaIm.bmp", Role::Preview},
+    {"EggIm.bmp", Role::Preview},
+    {"StrelkaIm.bmp", Role::Preview},
+    {"GrushaIm.bmp", Role::Preview},
+    {"ZayacIm.bmp", Role::Preview},
+    {"SuslikIm.bmp", Role::Preview},
+    {"CatIm.bmp", Role::Preview},
+    {"ListIm.bmp", Role::Preview},
+    {"SnegIm.bmp", Role::Preview},
+    {"RatIm.bmp", Role::Preview},
+    {"SamoletIm.bmp", Role::Preview},
+    {"MorkovIm.bmp", Role::Preview},
+    {"ShkalaIm.bmp", Role::Preview},
+    {"fishIm.bmp", Role::Preview},
+    {"lodkaIm.bmp", Role::Preview},
     // Sounds.
     {"Verno.wav", Role::Sound},
     {"1Sec.wav", Role::Sound},
@@ -43,6 +111,6 @@ inline constexpr AssetFile kAssetFiles[] = {
 
 // Names used by the program that reach one of the files above only through case-insensitive
 // lookup.
-inline constexpr std::string_view kCaseAliases[] = {"1sec.wav"};
+inline constexpr std::string_view kCaseAliases[] = {"StarinCircl.bmp", "konfeta.bmp", "1sec.wav"};
 
 } // namespace trelon::assets

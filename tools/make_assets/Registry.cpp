@@ -1,7 +1,7 @@
 #include "Registry.h"
 
 #include "FileFormats.h"
-#include "FourColours.h"
+#include "Pictures.h"
 #include "ShellPictures.h"
 #include "Sounds.h"
 
@@ -57,8 +57,7 @@ bool isStimulus(Role role) {
 
 GeneratedFile encode(const AssetFile& file, const QImage& drawn) {
     if (isStimulus(file.role)) {
-        const QImage picture = toFourColours(drawn);
-        return {bmp24(picture), picture};
+        return {bmp24(drawn), drawn};
     }
     switch (file.role) {
     case Role::BasePalette:
@@ -83,7 +82,11 @@ std::optional<GeneratedFile> generate(const AssetFile& file) {
     for (const auto& maker : kPictureMakers)
         if (maker.name == file.name)
             return encode(file, maker.draw());
-    return std::nullopt;
+    const auto picture =
+        file.role == Role::Preview ? drawPreview(file.name) : drawStimulus(file.name);
+    if (!picture)
+        return std::nullopt;
+    return encode(file, *picture);
 }
 
 } // namespace trelon::assets

@@ -85,13 +85,18 @@ QList<QRgb> basePalette() {
         table[i] = low[i];
         table[246 + i] = high[i];
     }
+    // The cube leaves out its eight corners, which the system colours already hold: a
+    // second pure red or blue would take the colour of picture pixels away from 249 and 252.
     int entry = 10;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b)
-                table[entry++] = qRgb(r * 51, g * 51, b * 51);
-    for (int k = 0; k < 20; ++k) {
-        const int v = (k + 1) * 255 / 21;
+            for (int b = 0; b < 6; ++b) {
+                const bool corner = (r == 0 || r == 5) && (g == 0 || g == 5) && (b == 0 || b == 5);
+                if (!corner)
+                    table[entry++] = qRgb(r * 51, g * 51, b * 51);
+            }
+    for (int k = 0; k < 28; ++k) { // greys between black and white
+        const int v = (k + 1) * 255 / 29;
         table[entry++] = qRgb(v, v, v);
     }
     return table;

@@ -7,7 +7,8 @@
 namespace trelon::assets {
 
 // The 256 colours of the base display palette: the Windows system colours at 0-9 and
-// 246-255 (black 0, red 249, blue 252, white 255), a 6x6x6 colour cube and a grey ramp.
+// 246-255 (black 0, red 249, blue 252, white 255), the 6x6x6 colour cube without its eight
+// corners (no colour twice) and a grey ramp.
 QList<QRgb> basePalette();
 
 QImage lakePicture();   // 8-bit, colour table = basePalette()
