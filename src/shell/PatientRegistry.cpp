@@ -71,11 +71,6 @@ ParsedPatients parsePatients(const QString& path, const QByteArray& bytes) {
     return parsed;
 }
 
-// Creates or overwrites the file with bytes.
-FileResult replaceFile(const QString& path, const QByteArray& bytes) {
-    return writeFileAtomically(path, bytes);
-}
-
 // The characters of text that Windows-1251 cannot hold, each once.
 QString unencodableCharacters(const QString& text) {
     QString bad;
@@ -140,7 +135,7 @@ PatientRegistry::PatientRegistry(Paths& paths, const SharedTexts& texts, Dialogs
 // ---- Data folder ----
 
 bool PatientRegistry::tryDataFolder(const QString& dir, bool withCommonResults) {
-    if (!replaceFile(resolvePath(dir, kScratchFile), QByteArrayLiteral("1")).ok()) {
+    if (!writeFileAtomically(resolvePath(dir, kScratchFile), QByteArrayLiteral("1")).ok()) {
         return false;
     }
     const QString people = resolvePath(dir, kPeopleFile);

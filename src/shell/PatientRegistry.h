@@ -53,8 +53,10 @@ public:
 
     // Handlers of the main window's patient controls.
     void EditFamChange(const QString& text); // stores the text; BitBtn9 enabled when not empty
-    void BitBtn9Click();                     // adds the patient named by the EditFam text
-    void ComboBox2Change(int index);         // operator picked list item index (-1 none)
+    // Adds the patient named by the EditFam text. Afterwards, added or not, the widget sets the
+    // list's drop-down line count from dropDownCount().
+    void BitBtn9Click();
+    void ComboBox2Change(int index); // operator picked list item index (-1 none)
     // The number field was typed into. Numbers set by the registry itself run the same lookup;
     // the widget shows editAllText() with its change signal blocked.
     void EditAllChange(const QString& text);
@@ -66,8 +68,9 @@ public:
     QString listText() const;                                   // "" when nothing is selected
     QString editAllText() const { return editAll_; }            // "0" at start
     QString editFamText() const { return editFam_; }
-    bool addEnabled() const { return addEnabled_; }         // BitBtn9
-    bool resultsEnabled() const { return resultsEnabled_; } // BitBtnRezult
+    bool addEnabled() const { return addEnabled_; } // BitBtn9
+    // BitBtnRezult: enabled at start, then set only by ComboBox2Change.
+    bool resultsEnabled() const { return resultsEnabled_; }
     enum class Focus { None, EditFam, PatientList };
     Focus requestedFocus() const { return focus_; } // where the last handler moved the focus
     // Number of lines the list box drops down (at least 1).
