@@ -40,14 +40,14 @@ std::vector<double> correctChime() {
 
 std::vector<double> secondTick() {
     auto out = silence(0.06);
-    addNote(out, 0.0, 2000.0, 0.06, 0.7, 0.012);
+    addNote(out, 0.0, 2000.0, 0.06, 1.0, 0.012);
     return out;
 }
 
 std::vector<double> fiveSecondTick() {
     auto out = silence(0.22);
-    addNote(out, 0.00, 1200.0, 0.07, 0.7, 0.015);
-    addNote(out, 0.13, 1200.0, 0.07, 0.7, 0.015);
+    addNote(out, 0.00, 1200.0, 0.07, 0.9, 0.015);
+    addNote(out, 0.13, 1200.0, 0.07, 0.9, 0.015);
     return out;
 }
 
