@@ -42,6 +42,9 @@ struct SharedState {
     SessionParams session;
 
     bool SoundOn = true;
+    // The application lost the focus while the set-up screen or the stimulus window showed:
+    // the chain of screens closes back to the main window.
+    bool SessionAborted = false;
 };
 
 } // namespace trelon
