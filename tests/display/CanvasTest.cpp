@@ -132,13 +132,6 @@ TEST_F(CanvasTest, DrawingIsClippedToTheSurface) {
     EXPECT_EQ(surface->pixel(199, 75), 22);
 }
 
-TEST_F(CanvasTest, NullPenDrawsNoOutline) {
-    canvas->setNullPen();
-    canvas->setBrush(kBlue);
-    canvas->polygon(QPolygon({QPoint(10, 10), QPoint(60, 10), QPoint(60, 60), QPoint(10, 60)}));
-    EXPECT_EQ(entriesOn(*surface), (QSet<int>{23, 21}));
-}
-
 TEST_F(CanvasTest, StretchedBitmapMapsEachColourToItsNearestEntry) {
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.setPixel(0, 0, qRgb(255, 0, 0));

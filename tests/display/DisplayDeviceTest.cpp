@@ -144,13 +144,5 @@ TEST(ScreenPaletteTest, ObjectsOutlivingTheDeviceNoLongerNotify) {
     EXPECT_EQ(observer.boxes.size(), boxes);
 }
 
-TEST(SystemPaletteTest, PictureColoursSitAtTheirFixedEntries) {
-    const PaletteTable table = systemPaletteTable();
-    EXPECT_EQ(nearestEntry(table, colourWord(0, 0, 0)), 0);
-    EXPECT_EQ(nearestEntry(table, colourWord(255, 0, 0)), 249);
-    EXPECT_EQ(nearestEntry(table, colourWord(0, 0, 255)), 252);
-    EXPECT_EQ(nearestEntry(table, colourWord(255, 255, 255)), 255);
-}
-
 } // namespace
 } // namespace trelon

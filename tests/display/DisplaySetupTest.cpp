@@ -59,13 +59,6 @@ TEST_F(DisplaySetupTest, EachFailingStepStopsWithItsMessageAndReleasesTheDevice)
     }
 }
 
-TEST_F(DisplaySetupTest, StartAgainReplacesTheDeviceAndPalette) {
-    ASSERT_TRUE(start().ok);
-    const auto firstDevice = display.DisplayDevice;
-    ASSERT_TRUE(start().ok);
-    EXPECT_NE(display.DisplayDevice, firstDevice);
-}
-
 TEST_F(DisplaySetupTest, ReloadBasePaletteReplacesThePaletteOnThePrimary) {
     ASSERT_TRUE(start().ok);
     ASSERT_EQ(display.DisplayDevice->createPrimarySurface(display.PrimarySurface),
