@@ -17,13 +17,17 @@ PresenterWidget::~PresenterWidget() {
 }
 
 void PresenterWidget::connectToDevice() {
+    listenToCurrentDevice();
+    update();
+}
+
+void PresenterWidget::listenToCurrentDevice() {
     disconnectFromDevice();
     if (display_.DisplayDevice) {
         display_.DisplayDevice->addScreenObserver(this);
         device_ = display_.DisplayDevice;
     }
     converter_.invalidateAll();
-    update();
 }
 
 void PresenterWidget::disconnectFromDevice() {
@@ -59,6 +63,9 @@ void PresenterWidget::hideEvent(QHideEvent* event) {
 }
 
 void PresenterWidget::paintEvent(QPaintEvent* event) {
+    if (device_.lock() != display_.DisplayDevice) {
+        listenToCurrentDevice(); // the device was replaced while the widget was shown
+    }
     const std::shared_ptr<Surface>& primary = display_.PrimarySurface;
     if (!primary) {
         return; // no screen to show: the widget's own background stays

@@ -23,8 +23,9 @@ public:
     explicit PresenterWidget(DisplayObjects& display, QWidget* parent = nullptr);
     ~PresenterWidget() override;
 
-    // Starts listening to the display device (done on show; call it again after the device
-    // was replaced while the widget is shown).
+    // Starts listening to the display device and repaints everything. Done on show. A device
+    // replaced while the widget is shown is picked up at the widget's next paint; call this
+    // to repaint at once.
     void connectToDevice();
 
     void paletteChanged() override;
@@ -38,6 +39,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void listenToCurrentDevice();
     void disconnectFromDevice();
     // Where the screen's top-left corner (surface pixel 0, 0) lies in widget coordinates.
     QPoint screenOrigin() const;
