@@ -5,13 +5,39 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trelon {
 
 namespace {
+
+// State of the test hook FileWriteFaults; untouched by the program itself.
+struct FaultState {
+    int steps = 0;
+    int armedStep = 0; // 0: disarmed
+    FileWriteFaults::Action action = FileWriteFaults::Action::Kill;
+    qsizetype writeLimit = 0;
+};
+FaultState faults;
+
+// Counts one step that changes a file on disk. Returns false (errno EIO) when the armed step
+// is to fail; never returns when it is to kill the process.
+bool faultStep() {
+    ++faults.steps;
+    if (faults.armedStep == 0 || faults.steps != faults.armedStep) {
+        return true;
+    }
+    if (faults.action == FileWriteFaults::Action::Kill) {
+        ::kill(::getpid(), SIGKILL);
+        ::_exit(137); // not reached: SIGKILL cannot be caught
+    }
+    errno = EIO;
+    return false;
+}
 
 // The name of an entry of dir equal to part regardless of case (exact spelling preferred),
 // or part itself when there is none.
@@ -29,13 +55,20 @@ QString matchEntry(const QDir& dir, const QString& part) {
     return part;
 }
 
-QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString systemError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 bool writeAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        const qsizetype piece =
+            faults.writeLimit > 0 && left > faults.writeLimit ? faults.writeLimit : left;
+        if (!faultStep()) {
+            return false;
+        }
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(piece));
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -48,10 +81,16 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+bool syncFile(int fd) {
+    return faultStep() && ::fsync(fd) == 0;
+}
+
 void syncFolder(const QString& folder) {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
-        ::fsync(fd);
+        if (faultStep()) {
+            ::fsync(fd);
+        }
         ::close(fd);
     }
 }
@@ -60,9 +99,9 @@ void syncFolder(const QString& folder) {
 
 QString resolvePath(const QString& dir, const QString& relativeName) {
     QString path = dir;
-    const QStringList parts =
-        QString(relativeName).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/'),
-                                                                             Qt::SkipEmptyParts);
+    const QStringList parts = QString(relativeName)
+                                  .replace(QLatin1Char('\\'), QLatin1Char('/'))
+                                  .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         const QString name = matchEntry(QDir(path.isEmpty() ? QStringLiteral(".") : path), part);
         if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) {
@@ -86,14 +125,14 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (fd < 0) {
         return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, systemError())};
     }
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, bytes) || !syncFile(fd)) {
         const QString why = systemError();
         ::close(fd);
         ::unlink(tempName.constData());
         return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
     }
     ::close(fd);
-    if (::rename(tempName.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (!faultStep() || ::rename(tempName.constData(), QFile::encodeName(path).constData()) != 0) {
         const QString why = systemError();
         ::unlink(tempName.constData());
         return {QStringLiteral("Не удалось заменить файл %1: %2").arg(path, why)};
@@ -108,13 +147,58 @@ FileResult appendToFile(const QString& path, const QByteArray& bytes) {
     if (fd < 0) {
         return {QStringLiteral("Не удалось открыть файл %1: %2").arg(path, systemError())};
     }
-    if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    if (!writeAll(fd, bytes) || !syncFile(fd)) {
         const QString why = systemError();
         ::close(fd);
         return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
     }
     ::close(fd);
     return {};
+}
+
+FileResult appendRecordToFile(const QString& path, const QByteArray& record) {
+    const bool existed = QFileInfo::exists(path);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return {QStringLiteral("Не удалось открыть файл %1: %2").arg(path, systemError())};
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        const QString why = systemError();
+        ::close(fd);
+        return {QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, why)};
+    }
+    const off_t recordSize = static_cast<off_t>(record.size());
+    const off_t end =
+        recordSize > 0 ? status.st_size - status.st_size % recordSize : status.st_size;
+    if (::lseek(fd, end, SEEK_SET) < 0 || !writeAll(fd, record) || !syncFile(fd)) {
+        const QString why = systemError();
+        ::close(fd);
+        return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
+    }
+    ::close(fd);
+    if (!existed) {
+        syncFolder(QFileInfo(path).absolutePath());
+    }
+    return {};
+}
+
+void FileWriteFaults::reset() {
+    faults = FaultState{};
+}
+
+void FileWriteFaults::arm(int step, Action action) {
+    faults.armedStep = step;
+    faults.action = action;
+}
+
+void FileWriteFaults::limitWriteSize(qsizetype bytes) {
+    faults.writeLimit = bytes;
+}
+
+int FileWriteFaults::stepsTaken() {
+    return faults.steps;
 }
 
 } // namespace trelon

@@ -1,14 +1,117 @@
 #include "results/ResultsFile.h"
 
+#include "results/ResultRecordCodec.h"
+
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 
 namespace trelon {
 
+namespace {
+
+QString openError(const QString& path, const QString& why) {
+    return QStringLiteral("Не удалось открыть файл %1: %2").arg(path, why);
+}
+
+QString readError(const QString& path, const QString& why) {
+    return QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, why);
+}
+
+} // namespace
+
 FileResult EnsureResultsFile(const QString& path) {
-    if (QFileInfo::exists(path)) {
+    if (QFileInfo(path).isFile()) {
         return {};
     }
+    // Creates the file; anything else in its place (a folder) makes this fail with an error.
     return appendToFile(path, QByteArray());
+}
+
+FileResult AppendResult(const QString& path, const ResultRecord& record) {
+    return appendRecordToFile(path, EncodeResultRecord(record));
+}
+
+int RecordCountForSize(qint64 fileSize) {
+    const qint64 count = fileSize > 0 ? fileSize / kResultRecordSize : 0;
+    return static_cast<int>(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
+
+FileResult ResultsFileReader::open(const QString& path) {
+    file_.close();
+    count_ = 0;
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly)) {
+        return {openError(path, file_.errorString())};
+    }
+    count_ = RecordCountForSize(file_.size());
+    return {};
+}
+
+FileResult ResultsFileReader::ReadRecord(int position, ResultRecord& record) {
+    const QString path = file_.fileName();
+    if (position < 0 || position >= count_) {
+        return {readError(path, QStringLiteral("записи %1 нет в файле").arg(position + 1))};
+    }
+    if (!file_.seek(static_cast<qint64>(position) * kResultRecordSize)) {
+        return {readError(path, file_.errorString())};
+    }
+    const QByteArray bytes = file_.read(kResultRecordSize);
+    const std::optional<ResultRecord> decoded = DecodeResultRecord(bytes);
+    if (!decoded) {
+        const QString why = bytes.size() < kResultRecordSize && file_.error() == QFile::NoError
+                                ? QStringLiteral("файл короче ожидаемого")
+                                : file_.errorString();
+        return {readError(path, why)};
+    }
+    record = *decoded;
+    return {};
+}
+
+ResultsReading ReadRecordsNewestFirst(const QString& path) {
+    ResultsReading reading;
+    ResultsFileReader reader;
+    if (const FileResult opened = reader.open(path); !opened.ok()) {
+        reading.error = opened.error;
+        return reading;
+    }
+    reading.records.reserve(static_cast<std::size_t>(reader.recordCount()));
+    for (int position = reader.recordCount() - 1; position >= 0; --position) {
+        StoredRecord stored;
+        stored.position = position;
+        if (const FileResult read = reader.ReadRecord(position, stored.record); !read.ok()) {
+            reading.error = read.error;
+            break;
+        }
+        reading.records.push_back(std::move(stored));
+    }
+    return reading;
+}
+
+FileResult RemoveRecords(const QString& path, const std::function<bool(int position)>& keep) {
+    QFile file(path);
+    if (!file.exists()) {
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {openError(path, file.errorString())};
+    }
+    const int count = RecordCountForSize(file.size());
+    QByteArray kept;
+    for (int position = 0; position < count; ++position) {
+        const QByteArray bytes = file.read(kResultRecordSize);
+        if (bytes.size() != kResultRecordSize) {
+            const QString why = file.error() == QFile::NoError
+                                    ? QStringLiteral("файл короче ожидаемого")
+                                    : file.errorString();
+            return {readError(path, why)};
+        }
+        if (keep(position)) {
+            kept += bytes;
+        }
+    }
+    file.close();
+    return writeFileAtomically(path, kept);
 }
 
 } // namespace trelon

@@ -1,12 +1,65 @@
 #pragma once
-// The results files: sequences of 288-byte result records.
+// The results files: plain sequences of 288-byte result records, oldest first, without header.
+// A record's position is its 0-based index in the file. A file whose size is not a multiple of
+// 288 (a record torn by a crash) is read up to its last whole record.
+//
+// Every failure comes back as an error text naming the file, for the operator's error box.
 #include "common/FileSystem.h"
+#include "results/ResultRecord.h"
 
+#include <QFile>
 #include <QString>
+#include <functional>
+#include <vector>
 
 namespace trelon {
 
 // Creates an empty results file (no records) when none exists at path.
 FileResult EnsureResultsFile(const QString& path);
+
+// Appends record to the file at path (created when missing) after its last whole record and
+// flushes it to disk; only a successful return means the result is stored. The caller
+// appends only records that carry a patient name; this function stores whatever it is given.
+FileResult AppendResult(const QString& path, const ResultRecord& record);
+
+// The number of whole records in a file of the given size.
+int RecordCountForSize(qint64 fileSize);
+
+// Reads the records of one results file by position; the file stays open while the reader
+// lives.
+class ResultsFileReader {
+public:
+    FileResult open(const QString& path);
+    int recordCount() const { return count_; }
+    // Reads the record at the 0-based position into record.
+    FileResult ReadRecord(int position, ResultRecord& record);
+
+private:
+    QFile file_;
+    int count_ = 0;
+};
+
+// A record read from a results file with its 0-based position there.
+struct StoredRecord {
+    int position = 0;
+    ResultRecord record;
+};
+
+// The records of a file, and the error that stopped the reading, if any. On an error the
+// records read before it are kept.
+struct ResultsReading {
+    std::vector<StoredRecord> records;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads every record of the file, newest (highest position) first.
+ResultsReading ReadRecordsNewestFirst(const QString& path);
+
+// Rewrites the file with exactly the records whose 0-based position satisfies keep, in their
+// stored order. The new contents go to a temporary file in the same folder that is flushed
+// and renamed over the original, so an interruption leaves the old or the new file whole. A
+// missing file is left missing. A torn last record is dropped.
+FileResult RemoveRecords(const QString& path, const std::function<bool(int position)>& keep);
 
 } // namespace trelon

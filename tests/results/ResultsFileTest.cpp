@@ -1,0 +1,185 @@
+#include "results/ResultsFile.h"
+#include "results/ResultsTestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace trelon;
+using namespace trelon::test;
+
+namespace {
+
+class ResultsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        FileWriteFaults::reset();
+    }
+    void TearDown() override { FileWriteFaults::reset(); }
+
+    QString file(const QString& name = QStringLiteral("12.dat")) const {
+        return dir.path() + QLatin1Char('/') + name;
+    }
+    std::vector<int> numbersNewestFirst(const QString& path) const {
+        const ResultsReading reading = ReadRecordsNewestFirst(path);
+        EXPECT_TRUE(reading.ok()) << reading.error.toStdString();
+        std::vector<int> numbers;
+        for (const StoredRecord& stored : reading.records) {
+            EXPECT_EQ(stored.record.ObjectNumber - 1, stored.position);
+            numbers.push_back(stored.record.ObjectNumber);
+        }
+        return numbers;
+    }
+
+    QTemporaryDir dir;
+};
+
+using Numbers = std::vector<int>;
+
+} // namespace
+
+TEST_F(ResultsFileTest, EnsureCreatesAnEmptyFileAndKeepsAnExistingOne) {
+    ASSERT_TRUE(EnsureResultsFile(file()).ok());
+    EXPECT_TRUE(QFileInfo(file()).isFile());
+    EXPECT_EQ(QFileInfo(file()).size(), 0);
+    EXPECT_EQ(numbersNewestFirst(file()), Numbers{});
+
+    ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 2)));
+    ASSERT_TRUE(EnsureResultsFile(file()).ok());
+    EXPECT_EQ(readRawFile(file()), encodedRecords(1, 2));
+}
+
+TEST_F(ResultsFileTest, AppendCreatesAMissingFileAndAddsAtTheEnd) {
+    ASSERT_TRUE(AppendResult(file(), numberedRecord(1)).ok());
+    EXPECT_EQ(readRawFile(file()), encodedRecords(1, 1));
+    ASSERT_TRUE(AppendResult(file(), numberedRecord(2)).ok());
+    ASSERT_TRUE(AppendResult(file(), numberedRecord(3)).ok());
+    EXPECT_EQ(readRawFile(file()), encodedRecords(1, 3));
+    EXPECT_EQ(numbersNewestFirst(file()), (Numbers{3, 2, 1}));
+}
+
+TEST_F(ResultsFileTest, AppendFlushesItsRecordToDisk) {
+    // A new file: the record's write() call, its fsync and the fsync of the folder entry.
+    ASSERT_TRUE(AppendResult(file(), numberedRecord(1)).ok());
+    EXPECT_EQ(FileWriteFaults::stepsTaken(), 3);
+    // An existing file: write() and fsync.
+    FileWriteFaults::reset();
+    ASSERT_TRUE(AppendResult(file(), numberedRecord(2)).ok());
+    EXPECT_EQ(FileWriteFaults::stepsTaken(), 2);
+    // A failing flush is a failure: the result does not count as stored.
+    FileWriteFaults::reset();
+    FileWriteFaults::arm(2, FileWriteFaults::Action::Fail);
+    const FileResult result = AppendResult(file(), numberedRecord(3));
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(file()));
+}
+
+TEST_F(ResultsFileTest, TornLastRecordIsIgnoredAndOverwrittenByTheNextAppend) {
+    const QByteArray torn = encodedRecords(1, 2) + QByteArray(100, '\x5A');
+    ASSERT_TRUE(writeRawFile(file(), torn));
+    EXPECT_EQ(numbersNewestFirst(file()), (Numbers{2, 1}));
+    ResultsFileReader reader;
+    ASSERT_TRUE(reader.open(file()).ok());
+    EXPECT_EQ(reader.recordCount(), 2);
+
+    ASSERT_TRUE(AppendResult(file(), numberedRecord(3)).ok());
+    EXPECT_EQ(readRawFile(file()), encodedRecords(1, 3));
+    EXPECT_EQ(numbersNewestFirst(file()), (Numbers{3, 2, 1}));
+}
+
+TEST_F(ResultsFileTest, RecordCountRoundsDown) {
+    EXPECT_EQ(RecordCountForSize(0), 0);
+    EXPECT_EQ(RecordCountForSize(287), 0);
+    EXPECT_EQ(RecordCountForSize(288), 1);
+    EXPECT_EQ(RecordCountForSize(288 * 5 + 287), 5);
+    EXPECT_EQ(RecordCountForSize(-1), 0);
+}
+
+TEST_F(ResultsFileTest, ReadsRecordsByPosition) {
+    ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 4)));
+    ResultsFileReader reader;
+    ASSERT_TRUE(reader.open(file()).ok());
+    ASSERT_EQ(reader.recordCount(), 4);
+    ResultRecord record;
+    for (const int position : {2, 0, 3}) {
+        ASSERT_TRUE(reader.ReadRecord(position, record).ok());
+        EXPECT_EQ(record, numberedRecord(position + 1));
+    }
+    for (const int outside : {-1, 4}) {
+        const FileResult result = reader.ReadRecord(outside, record);
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.error.contains(file()));
+    }
+    EXPECT_EQ(record, numberedRecord(4)); // a failed read leaves the variable alone
+}
+
+TEST_F(ResultsFileTest, RemovalKeepsTheChosenRecordsInOrder) {
+    ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 5)));
+    ASSERT_TRUE(
+        RemoveRecords(file(), [](int position) { return position != 1 && position != 3; }).ok());
+    EXPECT_EQ(readRawFile(file()), EncodeResultRecord(numberedRecord(1)) +
+                                       EncodeResultRecord(numberedRecord(3)) +
+                                       EncodeResultRecord(numberedRecord(5)));
+    // Positions are renumbered by the new file.
+    ASSERT_TRUE(RemoveRecords(file(), [](int position) { return position == 2; }).ok());
+    EXPECT_EQ(readRawFile(file()), EncodeResultRecord(numberedRecord(5)));
+    // Only the results file remains in the folder: no temporary or scratch file is left.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("12.dat")});
+}
+
+TEST_F(ResultsFileTest, RemovalKeepingNothingLeavesAnEmptyFile) {
+    ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 3)));
+    ASSERT_TRUE(RemoveRecords(file(), [](int) { return false; }).ok());
+    EXPECT_TRUE(QFileInfo(file()).isFile());
+    EXPECT_EQ(QFileInfo(file()).size(), 0);
+}
+
+TEST_F(ResultsFileTest, RemovalDropsATornTailAndLeavesAMissingFileMissing) {
+    ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 2) + QByteArray(50, '\x01')));
+    ASSERT_TRUE(RemoveRecords(file(), [](int) { return true; }).ok());
+    EXPECT_EQ(readRawFile(file()), encodedRecords(1, 2));
+
+    const QString missing = file(QStringLiteral("99.dat"));
+    EXPECT_TRUE(RemoveRecords(missing, [](int) { return true; }).ok());
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+TEST_F(ResultsFileTest, FailedRemovalKeepsTheOldFile) {
+    ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 3)));
+    const FileResult result = [&] {
+        FileWriteFaults::arm(1, FileWriteFaults::Action::Fail); // the first write of the copy
+        return RemoveRecords(file(), [](int position) { return position == 0; });
+    }();
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(file()));
+    EXPECT_EQ(readRawFile(file()), encodedRecords(1, 3));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST_F(ResultsFileTest, FileErrorsNameTheFile) {
+    const QString inMissingFolder = dir.path() + QStringLiteral("/rezults/5.dat");
+    for (const FileResult& result :
+         {AppendResult(inMissingFolder, numberedRecord(1)), EnsureResultsFile(inMissingFolder)}) {
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.error.contains(inMissingFolder)) << result.error.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(inMissingFolder));
+
+    const ResultsReading reading = ReadRecordsNewestFirst(inMissingFolder);
+    EXPECT_FALSE(reading.ok());
+    EXPECT_TRUE(reading.error.contains(inMissingFolder));
+    EXPECT_TRUE(reading.records.empty());
+
+    // A folder standing where the results file should be.
+    const QString folder = file(QStringLiteral("3.dat"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("3.dat")));
+    for (const FileResult& result :
+         {EnsureResultsFile(folder), AppendResult(folder, numberedRecord(1)),
+          RemoveRecords(folder, [](int) { return true; })}) {
+        EXPECT_FALSE(result.ok());
+        EXPECT_TRUE(result.error.contains(folder)) << result.error.toStdString();
+    }
+}
