@@ -5,7 +5,6 @@
 #include "display/DisplayDevice.h"
 #include "display/FrameConverter.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
@@ -73,13 +72,4 @@ BENCHMARK(BM_PresentDirtyBox)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
