@@ -1,6 +1,38 @@
+// ТРЕЛОН-2: creates the application and its six screens in order, then runs the event loop
+// until the main window closes.
+#include "config/NastrForm.h"
+#include "config/ParamSpForm.h"
+#include "display/ParamForm.h"
+#include "display/StimulusForm.h"
+#include "results/RezultForm.h"
+#include "shell/MainForm.h"
+#include "shell/SharedState.h"
+#include "ui/QtDialogs.h"
+
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("ТРЕЛОН-2"));
+
+    trelon::SharedState state;
+    state.paths.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    trelon::QtDialogs dialogs;
+
+    trelon::TMainForm mainForm(state, dialogs);
+    dialogs.setParentWindow(&mainForm);
+    const QSize screenSize = QGuiApplication::primaryScreen()->size();
+    if (!mainForm.FormCreate(screenSize)) {
+        return 0;
+    }
+    trelon::TFormParamSp formParamSp(state, &mainForm);
+    trelon::TNastrForm nastrForm(state, &mainForm);
+    trelon::TFormParam formParam(state, &mainForm);
+    trelon::TFormRezult formRezult(state, &mainForm);
+    trelon::TForm1 form1(state, &mainForm);
+    mainForm.setScreens({&formParamSp, &nastrForm, &formParam, &formRezult});
+
+    mainForm.showMaximisedWindow();
+    return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "config/ParamSpForm.h"
 
+#include "config/LangText.h"
 #include "shell/SharedState.h"
 
 namespace trelon {
@@ -10,7 +11,8 @@ TFormParamSp::TFormParamSp(SharedState& state, QWidget* parent)
 }
 
 void TFormParamSp::FormCreate() {
-    setWindowTitle(QStringLiteral("Дополнительные параметры"));
+    setWindowTitle(ReadText(state_.paths.ProgramDir, QStringLiteral("SpecialForm"),
+                            QStringLiteral("Title"), QStringLiteral("Дополнительные параметры")));
 }
 
 } // namespace trelon

@@ -1,11 +1,13 @@
 #include "results/RezultForm.h"
 
+#include "config/LangText.h"
 #include "shell/SharedState.h"
 
 namespace trelon {
 
 TFormRezult::TFormRezult(SharedState& state, QWidget* parent) : ModalScreen(parent), state_(state) {
-    setWindowTitle(QStringLiteral("Результаты"));
+    setWindowTitle(ReadText(state_.paths.ProgramDir, QStringLiteral("RezultForm"),
+                            QStringLiteral("Title"), QStringLiteral("Результаты")));
 }
 
 } // namespace trelon

@@ -8,7 +8,8 @@ namespace trelon {
 
 void maximiseToScreen(QWidget* window) {
     window->setWindowFlag(Qt::FramelessWindowHint, true);
-    QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         // Without a window manager "maximised" is only a hint; the geometry makes it real.
         window->setGeometry(screen->geometry());

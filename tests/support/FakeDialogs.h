@@ -16,7 +16,7 @@ public:
     QStringList confirmations;            // questions asked
     QStringList folderRequests;           // start folders of folder dialogs
     std::deque<bool> confirmAnswers;      // next answers; Yes when empty
-    std::deque<std::optional<QString>> folderAnswers; // next choices; cancel when empty
+    std::deque<QString> folderAnswers; // next chosen folders; cancel when empty
 
     void information(const QString& text) override { informations << text; }
     void error(const QString& title, const QString& text) override {
@@ -36,7 +36,7 @@ public:
         if (folderAnswers.empty()) {
             return std::nullopt;
         }
-        auto answer = folderAnswers.front();
+        const QString answer = folderAnswers.front();
         folderAnswers.pop_front();
         return answer;
     }
