@@ -5,6 +5,7 @@
 #include "display/DisplayObjects.h"
 #include "display/RoleColours.h"
 #include "display/SessionParams.h"
+#include "procedures/RunState.h"
 
 #include <QString>
 
@@ -40,6 +41,7 @@ struct SharedState {
 
     DisplayObjects display;
     SessionParams session;
+    RunState run; // the procedure running in the stimulus window
 
     bool SoundOn = true;
     // The application lost the focus while the set-up screen or the stimulus window showed:
