@@ -1,6 +1,6 @@
 #include "config/LoadSettings.h"
 
-#include "config/StrictNumbers.h"
+#include "common/StrictNumbers.h"
 
 #include <QFileInfo>
 

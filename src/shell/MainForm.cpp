@@ -218,11 +218,11 @@ void TMainForm::buildControls() {
         {"BitBtnTrenCvetotest", "Развитие фузионных резервов", 344, 504,
          &TMainForm::BitBtnTrenCvetotestClick},
     };
-    for (const ProcedureButton& spec : buttons) {
-        QPushButton* widget = button(QLatin1String(spec.name), QString::fromUtf8(spec.caption),
-                                     {spec.x, spec.y, 420, 38});
-        setTextColour(widget, spec.x == 16 ? kNavy : kProcedurePurple);
-        connect(widget, &QPushButton::clicked, this, spec.handler);
+    for (const ProcedureButton& entry : buttons) {
+        QPushButton* widget = button(QLatin1String(entry.name), QString::fromUtf8(entry.caption),
+                                     {entry.x, entry.y, 420, 38});
+        setTextColour(widget, entry.x == 16 ? kNavy : kProcedurePurple);
+        connect(widget, &QPushButton::clicked, this, entry.handler);
     }
 
     QLabel* training = label(QStringLiteral("Label5"), QStringLiteral("Тренировка"), 520, 312);

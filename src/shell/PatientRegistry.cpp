@@ -1,5 +1,7 @@
 #include "shell/PatientRegistry.h"
 
+#include "common/StrictNumbers.h"
+
 #include "common/Cp1251.h"
 
 #include <QDir>
@@ -57,7 +59,7 @@ ParsedPatients parsePatients(const QString& path, const QByteArray& bytes) {
                     .arg(lines[i]);
             return parsed;
         }
-        const std::optional<int> number = parseStrictInt(lines[i + 1]);
+        const std::optional<int> number = strToInt(lines[i + 1]);
         if (!number) {
             parsed.error = QStringLiteral("Файл %1, строка %2: %3")
                                .arg(path)
@@ -83,44 +85,6 @@ QString unencodableCharacters(const QString& text) {
 }
 
 } // namespace
-
-std::optional<int> parseStrictInt(const QString& text) {
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    int base = 10;
-    if (i < text.size() && text[i] == QLatin1Char('$')) {
-        base = 16;
-        ++i;
-    }
-    if (i == text.size()) {
-        return std::nullopt;
-    }
-    const qint64 limit = static_cast<qint64>(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
-    qint64 value = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        int digit = -1;
-        if (c >= u'0' && c <= u'9') {
-            digit = c - u'0';
-        } else if (base == 16 && c >= u'a' && c <= u'f') {
-            digit = c - u'a' + 10;
-        } else if (base == 16 && c >= u'A' && c <= u'F') {
-            digit = c - u'A' + 10;
-        }
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value * base + digit;
-        if (value > limit) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 QString notAnIntegerMessage(const QString& text) {
     return QStringLiteral("\"%1\" не является целым числом.").arg(text);
@@ -250,7 +214,7 @@ bool PatientRegistry::DeletePatient(int number) {
     std::vector<PatientEntry> kept;
     QString text;
     for (const PatientEntry& entry : patients_) {
-        if (parseStrictInt(entry.number) != number) {
+        if (strToInt(entry.number) != number) {
             kept.push_back(entry);
             text += entry.name + QStringLiteral("\r\n") + entry.number + QStringLiteral("\r\n");
         }
@@ -365,7 +329,7 @@ void PatientRegistry::lookUpNumber() {
     if (editAll_.isEmpty()) {
         return;
     }
-    const std::optional<int> number = parseStrictInt(editAll_);
+    const std::optional<int> number = strToInt(editAll_);
     if (!number) {
         showError(notAnIntegerMessage(editAll_));
         return;
@@ -420,7 +384,7 @@ int PatientRegistry::dropDownCount(int windowHeight, int panelTop, int listTop,
 }
 
 std::optional<int> PatientRegistry::selectedPatientNumber() {
-    const std::optional<int> number = parseStrictInt(editAll_);
+    const std::optional<int> number = strToInt(editAll_);
     if (!number) {
         showError(notAnIntegerMessage(editAll_));
     }

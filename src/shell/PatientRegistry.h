@@ -21,10 +21,6 @@ struct PatientEntry {
     QString number; // as read from the file
 };
 
-// Strict integer conversion of typed text: optional sign, then decimal digits or "$" and hex
-// digits, within the 32-bit range; blanks anywhere make it fail.
-std::optional<int> parseStrictInt(const QString& text);
-
 // The message shown when text is not an integer.
 QString notAnIntegerMessage(const QString& text);
 

@@ -118,24 +118,6 @@ TEST_F(RegistryTest, ListSortsByLocaleIgnoringCaseWithATotalOrder) {
                      QStringLiteral("Иванова")}));
 }
 
-TEST(StrictInteger, AcceptsSignsDecimalAndDollarHexWithinRange) {
-    EXPECT_EQ(parseStrictInt(QStringLiteral("12")), 12);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("007")), 7);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("+5")), 5);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("-3")), -3);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("$1f")), 31);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("-$10")), -16);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("2147483647")), 2147483647);
-    EXPECT_EQ(parseStrictInt(QStringLiteral("-2147483648")), -2147483647 - 1);
-}
-
-TEST(StrictInteger, RefusesBlanksEmptyPartsAndOverflow) {
-    for (const char* text : {"", " 5", "5 ", "-", "+", "$", "1e3", "1.0", "12a", "$g", "--1",
-                             "2147483648", "-2147483649", "99999999999999999999"}) {
-        EXPECT_FALSE(parseStrictInt(QString::fromLatin1(text)).has_value()) << text;
-    }
-}
-
 TEST_F(RegistryTest, DropDownCountFromTheWindowGeometry) {
     EXPECT_EQ(registry->dropDownCount(768, 4, 60, 24), 26);
     EXPECT_EQ(registry->dropDownCount(100, 4, 60, 24), 1);

@@ -1,4 +1,4 @@
-#include "config/StrictNumbers.h"
+#include "common/StrictNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -40,5 +40,23 @@ TEST(StrictNumbers, DecimalsRefuseAnythingElse) {
     for (const char* text : {"", ".", ",", "-", "inf", "nan", "1.2.3", "1,000.5", "e5", "1e", "1e+",
                              " 1", "1 ", "0x1p3", "$10", "1e999", "1..2"}) {
         EXPECT_FALSE(strToFloat(QLatin1String(text))) << text;
+    }
+}
+
+TEST(StrictInteger, AcceptsSignsDecimalAndDollarHexWithinRange) {
+    EXPECT_EQ(strToInt(QStringLiteral("12")), 12);
+    EXPECT_EQ(strToInt(QStringLiteral("007")), 7);
+    EXPECT_EQ(strToInt(QStringLiteral("+5")), 5);
+    EXPECT_EQ(strToInt(QStringLiteral("-3")), -3);
+    EXPECT_EQ(strToInt(QStringLiteral("$1f")), 31);
+    EXPECT_EQ(strToInt(QStringLiteral("-$10")), -16);
+    EXPECT_EQ(strToInt(QStringLiteral("2147483647")), 2147483647);
+    EXPECT_EQ(strToInt(QStringLiteral("-2147483648")), -2147483647 - 1);
+}
+
+TEST(StrictInteger, RefusesBlanksEmptyPartsAndOverflow) {
+    for (const char* text : {"", " 5", "5 ", "-", "+", "$", "1e3", "1.0", "12a", "$g", "--1",
+                             "2147483648", "-2147483649", "99999999999999999999"}) {
+        EXPECT_FALSE(strToInt(QString::fromLatin1(text)).has_value()) << text;
     }
 }

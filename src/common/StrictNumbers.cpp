@@ -1,4 +1,4 @@
-#include "config/StrictNumbers.h"
+#include "common/StrictNumbers.h"
 
 #include <cmath>
 #include <limits>
