@@ -60,8 +60,9 @@ void ProcedureSetup::show(SetupControl id, bool visible) {
 void ProcedureSetup::FormCreate(QSize screenSize) {
     controls_ = layOutSetupControls(screenSize);
     created_ = controls_;
+    // The colours themselves are chosen at every activation; at creation they stay as the
+    // calibration screen's creation chose them (none at all for a Contrast below 1).
     highlightSwatch(state_.ContrastLevel);
-    chooseColours();
 }
 
 void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {

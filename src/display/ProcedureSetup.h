@@ -45,8 +45,8 @@ public:
         calibrationChoice_ = std::move(choose);
     }
 
-    // Creation: lays the controls out on a screen of screenSize, frames the swatch of the
-    // current contrast level and chooses its colours.
+    // Creation: lays the controls out on a screen of screenSize and frames the swatch of the
+    // current contrast level.
     void FormCreate(QSize screenSize);
     // Activation: resets the controls and shows those of the session's procedure.
     void FormActivate(const PatientBoxes& boxes);

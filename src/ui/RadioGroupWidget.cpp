@@ -13,6 +13,15 @@ namespace {
 constexpr int kCaptionLeft = 8;
 constexpr int kButtonLeft = 8;
 
+// A radio button that takes a press anywhere in its cell, not only on its mark and text.
+class CellRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 } // namespace
 
 RadioGroupWidget::RadioGroupWidget(const QString& caption, int columns, QWidget* parent)
@@ -30,7 +39,7 @@ void RadioGroupWidget::setItems(const QStringList& items) {
     qDeleteAll(buttons_);
     buttons_.clear();
     for (int i = 0; i < items_.size(); ++i) {
-        auto* button = new QRadioButton(items_[i], this);
+        auto* button = new CellRadioButton(items_[i], this);
         button->setObjectName(objectName() + QStringLiteral("_") + QString::number(i));
         button->setFocusPolicy(Qt::StrongFocus);
         group_->addButton(button, i);
