@@ -30,24 +30,6 @@ TEST_F(StimulusLifecycleTest, CreationSetsPaletteEntriesTimerAndSoundDevice) {
     EXPECT_EQ(sound.calls.last(), QStringLiteral("device 3"));
 }
 
-TEST_F(StimulusLifecycleTest, RefusedSoundDeviceBeepsAndCreationGoesOn) {
-    sound.calls.clear();
-    sound.refuseDevice = true;
-    state.settings.MyDeviceType = 2;
-    RecordingRun created(state, seams, host);
-    EXPECT_EQ(sound.calls, QStringList({QStringLiteral("device 2"), QStringLiteral("beep")}));
-    EXPECT_EQ(created.Timer1().interval(), state.settings.TimeShowRezult);
-}
-
-TEST_F(StimulusLifecycleTest, UnknownDeviceTypeLeavesThePlayerAlone) {
-    for (int type : {0, 4, -1}) {
-        sound.calls.clear();
-        state.settings.MyDeviceType = type;
-        RecordingRun created(state, seams, host);
-        EXPECT_TRUE(sound.calls.isEmpty()) << type;
-    }
-}
-
 struct ActivationCase {
     const char* name;
     int isDiagnostics;
@@ -164,14 +146,6 @@ TEST_F(StimulusLifecycleTest, ClosingStopsTimersAndReleasesSurfacesButKeepsThePa
     // A second close (the window's own after a loss of focus) finds nothing to release.
     run->FormClose();
     EXPECT_FALSE(state.display.PrimarySurface);
-}
-
-TEST_F(StimulusLifecycleTest, ClosingAfterTheHiddenCursorShowsTheProgramCursor) {
-    selectProcedure(1, 4);
-    run->FormActivate();
-    EXPECT_FALSE(cursor.visible);
-    run->FormClose();
-    EXPECT_TRUE(cursor.visible);
 }
 
 TEST_F(StimulusLifecycleTest, LosingTheFocusAbortsTheSessionAndReleasesThePalette) {
