@@ -2,7 +2,6 @@
 
 #include "display/Canvas.h"
 #include "display/DisplayDevice.h"
-#include "platform/Clock.h"
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"

@@ -28,6 +28,9 @@ bool QtSoundPlayer::play(const QString& filePath) {
     }
     // Loading happens in the background; a sound not yet loaded starts when it is.
     effect_->setSource(QUrl::fromLocalFile(filePath));
+    if (effect_->status() == QSoundEffect::Error) {
+        return false; // the same unplayable file again: no new load, no new error signal
+    }
     effect_->play();
     return true;
 }
