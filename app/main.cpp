@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
     trelon::TNastrForm nastrForm(state, &mainForm);
     trelon::TFormParam formParam(state, &mainForm);
     trelon::TFormRezult formRezult(state, &mainForm);
-    trelon::TForm1 form1(state, &mainForm);
+    trelon::TForm1 form1(state, dialogs, &mainForm);
     mainForm.setScreens({&formParamSp, &nastrForm, &formParam, &formRezult});
+    formParam.setScreens(&nastrForm, &formParamSp, &form1);
 
     mainForm.showMaximisedWindow();
     return QApplication::exec();
