@@ -33,12 +33,15 @@ constexpr unsigned kRed = 0x0000FF;
 constexpr unsigned kBlue = 0xFF0000;
 constexpr int kFlickerPreviewMs = 200;
 
+// Background and text colours; a disabled control keeps the greyed text of the style.
 void setColours(QWidget* widget, unsigned background, unsigned text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, windowsColour(background));
     palette.setColor(QPalette::Button, windowsColour(background));
-    palette.setColor(QPalette::WindowText, windowsColour(text));
-    palette.setColor(QPalette::ButtonText, windowsColour(text));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, windowsColour(text));
+        palette.setColor(group, QPalette::ButtonText, windowsColour(text));
+    }
     widget->setPalette(palette);
 }
 

@@ -154,15 +154,8 @@ TEST_F(ProcedureSetupPaint, RedGreenGlassesUseTheSecondSwatchBase) {
 }
 
 TEST_F(ProcedureSetupPaint, PreviewShowsTheChosenObjectBesideItsGroup) {
-    open(P::DiagKosogl);
-    setup->FormPaint();
-    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
-    const QRect group = rect(C::RadioGroupTestObj);
-    const int x = rightEdge(group) + 2;
-    const int step = group.height() / 8 - 1;
-
     // Whatever the picture, it leaves something other than the panel grey in its box.
-    auto pictureAt = [this, x](int y) {
+    auto pictureAt = [this](int x, int y) {
         for (int dy = 0; dy < 40; ++dy) {
             for (int dx = 0; dx < 40; ++dx) {
                 if (pixel(x + dx, y + dy) != 30) {
@@ -172,29 +165,24 @@ TEST_F(ProcedureSetupPaint, PreviewShowsTheChosenObjectBesideItsGroup) {
         }
         return false;
     };
-    EXPECT_TRUE(pictureAt(group.y() + 20));
-    setup->choose(C::RadioGroupTestObj, 5);
-    EXPECT_TRUE(pictureAt(group.y() + 20 + step * 5));
-    // The column is cleared first, so the earlier picture is gone.
-    EXPECT_FALSE(pictureAt(group.y() + 20));
-    EXPECT_TRUE(dialogs.errors.isEmpty());
-}
-
-TEST_F(ProcedureSetupPaint, FusionTrainingsPreviewTheirObjectsOnPaint) {
-    for (P procedure : {P::TrenBifics, P::TrenCvetotest, P::TrenKosogl}) {
+    const std::pair<P, C> previews[] = {{P::TrenKosogl, C::RadioGroupTrenObj},
+                                        {P::TrenBifics, C::RadioGroupTrenFuzObj},
+                                        {P::TrenCvetotest, C::RadioGroupTrenFuzObj},
+                                        {P::DiagKosogl, C::RadioGroupTestObj}};
+    for (const auto& [procedure, objects] : previews) {
         open(procedure);
         setup->FormPaint();
-        const C group = procedure == P::TrenKosogl ? C::RadioGroupTrenObj : C::RadioGroupTrenFuzObj;
-        const QRect box(rightEdge(rect(group)) + 2, rect(group).y() + 20, 40, 40);
-        bool drawn = false;
-        for (int y = box.top(); y <= box.bottom() && !drawn; ++y) {
-            for (int x = box.left(); x <= box.right() && !drawn; ++x) {
-                drawn = pixel(x, y) != 30;
-            }
-        }
-        EXPECT_TRUE(drawn) << static_cast<int>(procedure);
+        EXPECT_TRUE(pictureAt(rightEdge(rect(objects)) + 2, rect(objects).y() + 20))
+            << static_cast<int>(procedure);
     }
-    EXPECT_TRUE(dialogs.errors.isEmpty());
+
+    // Another item: its picture lower down, the column cleared of the earlier one.
+    const QRect group = rect(C::RadioGroupTestObj);
+    const int x = rightEdge(group) + 2;
+    setup->choose(C::RadioGroupTestObj, 5);
+    EXPECT_TRUE(pictureAt(x, group.y() + 20 + (group.height() / 8 - 1) * 5));
+    EXPECT_FALSE(pictureAt(x, group.y() + 20));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(ProcedureSetupPaint, MissingPictureFailsVisiblyAndTheScreenGoesOn) {
