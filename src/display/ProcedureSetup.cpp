@@ -1,5 +1,6 @@
 #include "display/ProcedureSetup.h"
 
+#include "common/StrictNumbers.h"
 #include "display/PaletteRoutines.h"
 #include "shell/SharedState.h"
 
@@ -106,10 +107,9 @@ void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {
     // name, so a run started anyway stores nothing under an earlier patient's name.
     if (!boxes.surname.isEmpty()) {
         state_.session.PatientName = boxes.surname.left(kPatientNameLength);
-        bool ok = false;
-        const int number = boxes.number.toInt(&ok);
-        if (ok) {
-            state_.session.PatientNumber = number;
+        // The main window refuses to open this screen for a number that is no integer.
+        if (const std::optional<int> number = strToInt(boxes.number)) {
+            state_.session.PatientNumber = *number;
         }
     } else {
         state_.session.PatientName.clear();
