@@ -33,6 +33,11 @@ int main(int argc, char** argv) {
     trelon::TForm1 form1(state, dialogs, &mainForm);
     mainForm.setScreens({&formParamSp, &nastrForm, &formParam, &formRezult});
     formParam.setScreens(&nastrForm, &formParamSp, &form1);
+    formParam.setDialogs(dialogs);
+    formParam.setPatientBoxes([&mainForm] {
+        return trelon::PatientBoxes{mainForm.registry().listText(),
+                                    mainForm.registry().editAllText()};
+    });
 
     mainForm.showMaximisedWindow();
     return QApplication::exec();
