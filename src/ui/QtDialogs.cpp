@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -13,17 +14,38 @@ QWidget* QtDialogs::owner() const {
     return active != nullptr ? active : parent_;
 }
 
+namespace {
+
+// A message box whose buttons read in Russian, as every other text of the program does.
+int showBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& text,
+            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, owner);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        ok->setText(QStringLiteral("OK"));
+    }
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
+        yes->setText(QStringLiteral("Да"));
+    }
+    if (QAbstractButton* no = box.button(QMessageBox::No)) {
+        no->setText(QStringLiteral("Нет"));
+    }
+    return box.exec();
+}
+
+} // namespace
+
 void QtDialogs::information(const QString& text) {
-    QMessageBox::information(owner(), QApplication::applicationName(), text, QMessageBox::Ok);
+    showBox(owner(), QMessageBox::Information, QApplication::applicationName(), text,
+            QMessageBox::Ok);
 }
 
 void QtDialogs::error(const QString& title, const QString& text) {
-    QMessageBox::critical(owner(), title, text, QMessageBox::Ok);
+    showBox(owner(), QMessageBox::Critical, title, text, QMessageBox::Ok);
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    return QMessageBox::question(owner(), QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return showBox(owner(), QMessageBox::Question, QApplication::applicationName(), text,
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<QString> QtDialogs::chooseFolder(const QString& startDir) {
