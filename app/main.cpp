@@ -10,11 +10,19 @@
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ТРЕЛОН-2"));
+    // Qt's own dialogs (the folder choice) in Russian, like the rest of the program.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QStringLiteral("qtbase_ru"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslator);
+    }
 
     trelon::SharedState state;
     state.paths.ProgramDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
