@@ -79,6 +79,12 @@ void ProcedureSetup::fillSessionParams() {
                                : 0;
     }
 
+    auto shownItem = [this](C group) { return shows(group) ? item(group) : 0; };
+    session.SizeScotomaItem = shownItem(C::RadioGroupSizeScotoma);
+    session.SizeFuzItem = shownItem(C::RadioGroupSizeFuz);
+    session.ObjFuzItem = shownItem(C::RadioGroupObjFuz);
+    session.TrenFuzObjItem = shownItem(C::RadioGroupTrenFuzObj);
+
     session.DistanceCm = pick(kDistancesCm, item(C::RadioGroupDistant));
     session.FilterPosition = item(C::RadioGroupAmbliop) + 1;
     if (shows(C::RadioGroupMelkan)) {

@@ -14,6 +14,12 @@ struct SessionParams : ResultRecord {
     // Interval of the stimulus window's pause timer (TimerM) in milliseconds: 2000 until a
     // start with the pause choice shown sets PauseSeconds * 1000.
     std::int32_t TimerMInterval = 2000;
+    // Item indices of set-up groups that choose a scene's picture or size but are not kept
+    // in the record; 0 when the group was not shown.
+    int SizeScotomaItem = 0; // RadioGroupSizeScotoma
+    int SizeFuzItem = 0;     // RadioGroupSizeFuz
+    int ObjFuzItem = 0;      // RadioGroupObjFuz
+    int TrenFuzObjItem = 0;  // RadioGroupTrenFuzObj
 };
 
 } // namespace trelon

@@ -2,6 +2,7 @@
 
 #include "display/Canvas.h"
 #include "display/DisplayDevice.h"
+#include "display/SceneBuilder.h"
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
@@ -56,7 +57,8 @@ StimulusRun::StimulusRun(SharedState& state, const PlatformSeams& seams, Stimulu
       timer1_(seams.timers.createTimer("Timer1", state.settings.TimeShowRezult)),
       timerM_(seams.timers.createTimer("TimerM", 2000)),
       timer2_(seams.timers.createTimer("Timer2", 1000)),
-      timerMove_(seams.timers.createTimer("TimerMove", 100)) {
+      timerMove_(seams.timers.createTimer("TimerMove", 100)),
+      scenes_(std::make_unique<SceneBuilder>(state, seams, *this)) {
     timer1_->setCallback([this] { Timer1Timer(); });
     timerM_->setCallback([this] { TimerMTimer(); });
     timer2_->setCallback([this] { Timer2Timer(); });
@@ -128,6 +130,10 @@ void StimulusRun::FormActivate() {
     case Procedure::None:
         break;
     }
+}
+
+void StimulusRun::BuildScene() {
+    scenes_->BuildScene();
 }
 
 void StimulusRun::FormClose() {

@@ -18,6 +18,7 @@
 
 namespace trelon {
 
+class SceneBuilder;
 class Surface;
 class Timer;
 class StimulusHost;
@@ -81,9 +82,10 @@ public:
     Timer& TimerMove() { return *timerMove_; }
 
 protected:
-    // Builds the procedure's first picture and sets the run state; called by FormActivate
-    // after the start values are set. Scenes come with the scene builders.
-    virtual void BuildScene() {}
+    // Builds the procedure's first picture and sets the run state (SceneBuilder); called
+    // by FormActivate after the start values are set and by the procedures when a run or
+    // step starts again.
+    virtual void BuildScene();
 
     SharedState& state() { return state_; }
     const PlatformSeams& seams() { return seams_; }
@@ -103,6 +105,7 @@ private:
     // The time box is composed on its own surface, so AuxSurface keeps the full scene that
     // the flicker restores from.
     std::shared_ptr<Surface> timeBox_;
+    std::unique_ptr<SceneBuilder> scenes_;
 };
 
 } // namespace trelon

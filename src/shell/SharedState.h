@@ -4,6 +4,7 @@
 #include "config/Settings.h"
 #include "display/DisplayObjects.h"
 #include "display/RoleColours.h"
+#include "display/SceneState.h"
 #include "display/SessionParams.h"
 #include "procedures/RunState.h"
 
@@ -42,6 +43,7 @@ struct SharedState {
     DisplayObjects display;
     SessionParams session;
     RunState run; // the procedure running in the stimulus window
+    SceneState scene; // placement of the next figure a scene composes
 
     bool SoundOn = true;
     // The application lost the focus while the set-up screen or the stimulus window showed:

@@ -72,18 +72,29 @@ TEST_F(ProcedureSetupStart, DiagnosticsWithoutObjectGroupsStartWithObjectOne) {
 TEST_F(ProcedureSetupStart, DiagKosoglNumbersTheTestObject) {
     open(P::DiagKosogl);
     setup->choose(C::RadioGroupTestObj, 7);
+    setup->choose(C::RadioGroupSizeScotoma, 1);
     start();
     EXPECT_EQ(state.session.ObjectNumber, 8);
     EXPECT_EQ(state.session.ObjectName, QStringLiteral("прежний"));
+    EXPECT_EQ(state.session.SizeScotomaItem, 1);
+
+    // A size group that is not shown leaves its item at 0.
+    open(P::DiagScotoma);
+    start();
+    EXPECT_EQ(state.session.SizeScotomaItem, 0);
 }
 
 TEST_F(ProcedureSetupStart, DiagFuziaTakesVariantObjectAndFusionInterval) {
     open(P::DiagFuzia);
     setup->choose(C::RadioGroupFuz, 3);
     setup->choose(C::RadioGroupObjFuz, 2);
+    setup->choose(C::RadioGroupSizeFuz, 1);
     start();
     EXPECT_EQ(state.session.ObjectNumber, 4);
     EXPECT_EQ(state.session.ObjectName, QStringLiteral("Бабочка"));
+    // The scene sizes the picture by these two items.
+    EXPECT_EQ(state.session.ObjFuzItem, 2);
+    EXPECT_EQ(state.session.SizeFuzItem, 1);
     // Procedure number 4 takes the fusion interval by the (hidden) speed choice.
     EXPECT_EQ(state.session.MoveInterval, 31);
 }
