@@ -32,7 +32,7 @@ void SceneBuilder::DiagFuziaScene() {
     const int variant = session.ObjectNumber;
     if (variant == 1 || variant == 2) {
         scene.FigureOffsetX = 0;
-        if (!place(PlaceSplit, roles.ColorAll, name)) {
+        if (place(PlaceSplit, roles.ColorAll, name) != PlaceResult::Placed) {
             clearedPrimary();
             return;
         }
@@ -50,6 +50,7 @@ void SceneBuilder::DiagFuziaScene() {
         return;
     }
     if (variant != 3 && variant != 4) {
+        clearedPrimary();
         return;
     }
 
@@ -59,12 +60,12 @@ void SceneBuilder::DiagFuziaScene() {
                            (variant == 4 && session.FilterPosition == 2);
     const std::int32_t blueEdge = blueRight ? kOffsetRightEdge : kOffsetLeftEdge;
     scene.FigureOffsetX = blueEdge;
-    if (!place(PlaceBlueOnly, roles.ColorBlue, name)) {
+    if (place(PlaceBlueOnly, roles.ColorBlue, name) != PlaceResult::Placed) {
         clearedPrimary();
         return;
     }
     scene.FigureOffsetX = blueEdge;
-    if (!place(PlaceRedOver, roles.ColorRed, name)) {
+    if (place(PlaceRedOver, roles.ColorRed, name) != PlaceResult::Placed) {
         clearedPrimary();
         return;
     }

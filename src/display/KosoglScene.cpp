@@ -79,7 +79,7 @@ void SceneBuilder::kosoglScaleScene() {
     }
     canvas.reset();
 
-    if (!place(PlaceSplit, state_.roles.ColorRed, arrowName)) {
+    if (place(PlaceSplit, state_.roles.ColorRed, arrowName) != PlaceResult::Placed) {
         return;
     }
     // The arrow lies centred on the scene; its box goes to the anchor, which centres it
@@ -103,23 +103,30 @@ void SceneBuilder::kosoglPictureScene() {
     SceneState& scene = state_.scene;
     const int index = state_.session.ObjectNumber - 2;
     if (index < 0 || index >= static_cast<int>(kDiagKosoglPictures.size())) {
+        clearedPrimary();
         return;
     }
     const ObjectPicture& object = kDiagKosoglPictures[index];
     const double factor =
         object.factor == kFixedSize ? 1.0 : state_.settings.PictureFactors[object.factor];
     scene.FigureScale = factor * (state_.session.SizeScotomaItem == 1 ? kSmallSize : 1.0);
-    const bool placed = place(PlaceSplit, state_.roles.ColorRed, QLatin1String(object.file));
+    const PlaceResult placed = place(PlaceSplit, state_.roles.ColorRed, QLatin1String(object.file));
     const QPoint c = centre();
-    if (!placed) {
+    if (placed == PlaceResult::NoPicture) {
         clearedPrimary();
         return;
     }
     if (c.y() < scene.PictureHeight * scene.FigureScale) {
         // Taller than half the screen: no figure.
+        run.RedRect = kEmptyFigureRect;
+        run.BlueRect = kEmptyFigureRect;
         clearedPrimary();
         seams_.dialogs.information(
             QStringLiteral("Слишком большой размер рисунка. Исправьте - Ctrl+Shift+F3."));
+        return;
+    }
+    if (placed != PlaceResult::Placed) {
+        clearedPrimary();
         return;
     }
     showScene();

@@ -70,12 +70,12 @@ bool SceneBuilder::beginScene() {
     return true;
 }
 
-bool SceneBuilder::place(int mode, ColourWord colour, const QString& name) {
+PlaceResult SceneBuilder::place(int mode, ColourWord colour, const QString& name) {
     const PlaceResult result = PlaceFigure(state_, mode, colour, name, state_.settings.MmPerPixel);
     if (result == PlaceResult::NoPicture) {
         seams_.dialogs.information(QStringLiteral("Не удалось загрузить рисунок ") + name);
     }
-    return result == PlaceResult::Placed;
+    return result;
 }
 
 QSize SceneBuilder::client() const {

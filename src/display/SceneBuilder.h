@@ -5,6 +5,7 @@
 //
 // Scenes are composed with PlaceFigure on SceneSurface and copied to the screen, or drawn
 // with the role colour words on the screen's device context.
+#include "display/PlaceFigure.h"
 #include "display/RoleColours.h"
 #include "platform/PlatformSeams.h"
 
@@ -44,8 +45,8 @@ private:
     void trainingScene() {}
 
     // PlaceFigure at the run's millimetres per pixel. A picture that does not load is told
-    // to the operator; a surface that cannot be made is not. True when the figure is there.
-    bool place(int mode, ColourWord colour, const QString& name);
+    // to the operator; a surface that cannot be made is not.
+    PlaceResult place(int mode, ColourWord colour, const QString& name);
 
     QSize client() const;
     QPoint centre() const;
