@@ -183,8 +183,6 @@ void StimulusRun::Timer1Timer() {
     timer1_->stop();
 }
 
-void StimulusRun::TimerMTimer() {}
-
 void StimulusRun::Timer2Timer() {}
 
 void StimulusRun::TimerMoveTimer() {

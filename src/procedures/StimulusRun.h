@@ -56,6 +56,11 @@ public:
     void Timer2Timer();
     void TimerMoveTimer();
 
+    // Figure movement and flicker (RunMotion.cpp). Moves the active figure by (dx, dy)
+    // pixels (FigureMovement.h); hides or shows the flickering image (Flicker.h).
+    void MoveFigure(int dx, int dy);
+    void ToggleFlicker();
+
     // Display operations offered to the procedures.
     // Error box titled with the window's caption: message, ": ", a carriage return and the
     // display device's description of code 1 ("Unrecognized Error").
