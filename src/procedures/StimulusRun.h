@@ -78,6 +78,13 @@ public:
     // rings every 9 mm labelled in degrees at the viewing distance, and the two axes.
     void DrawScotomaMap(const QPolygon& outline, int clientHeight, int clientWidth);
 
+    // Ends an answer (CaptureResult.cpp): the figures' positions become degrees in the
+    // session's record, the result lines are drawn, the record is appended when it carries a
+    // patient name (the scotoma test after direction 8, the scale after its vertical value)
+    // and the result sound plays. A failed append shows an error naming the file and plays
+    // nothing. A colour-test click outside the seven fields captures nothing.
+    void CaptureResult();
+
     // The window's timers: Timer1 (result display time), TimerM (flicker clock; its interval
     // is set by the set-up screen's start), Timer2 (procedure clock), TimerMove (one-shot
     // that makes a suspended figure movable again).
@@ -96,6 +103,11 @@ protected:
     const PlatformSeams& seams() { return seams_; }
 
 private:
+    // Stops the flicker and puts the full scene back on the screen before a training's capture.
+    void showWholeScene();
+    // Appends the session's record; false (after the error box) when that failed.
+    bool appendSessionRecord();
+
     QSize screenSize() const;
     // The primary surface, made (with the palette attached) when the set-up screen left none.
     Surface* primary();
