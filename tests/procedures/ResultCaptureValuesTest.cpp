@@ -49,12 +49,6 @@ TEST(ResultCaptureRounding, ValuesThatAreNotFiniteDoNotOverflow) {
     EXPECT_DOUBLE_EQ(whole(1e300), 1e300);
 }
 
-TEST(ResultCaptureSign, PlusOnlyForPositiveValues) {
-    EXPECT_EQ(signText(0.1), QStringLiteral("+"));
-    EXPECT_EQ(signText(0), QString());
-    EXPECT_EQ(signText(-0.1), QString());
-}
-
 TEST(ResultCaptureColourTest, FieldsOnAScreen1024Wide) {
     // The band starts at (1024 - 600) / 2 = 212; fields are 84 pixels wide.
     EXPECT_EQ(colourTestField(212, 1024), 1);
@@ -122,46 +116,6 @@ TEST(ResultCaptureFusion, DistanceAndSizeAreTruncatedTenths) {
     EXPECT_DOUBLE_EQ(record.ObjectSize, 0.6);
     EXPECT_EQ(lines, (std::vector<ResultLine>{
                          {QStringLiteral("Границы фузии нескрещ. -1,6 град."), kLowerResultLine}}));
-}
-
-TEST(ResultCaptureScotoma, ReferencePointsAndDistancesFromTheCentre) {
-    // Centre (512, 384). Each row: mark box, its reference point, the stored value.
-    struct Case {
-        FigureRect mark;
-        MarkPoint point;
-        double value;
-    };
-    const Case cases[] = {
-        {{612, 688, 370, 398}, {612, 384}, -1.6}, // 100 pixels right of the centre
-        {{500, 524, 200, 276}, {512, 276}, 1.8},  // 108 above
-        {{300, 362, 370, 398}, {362, 384}, 2.4},  // 150 left
-        {{500, 524, 434, 510}, {512, 434}, -0.8}, // 50 below
-        {{572, 620, 276, 324}, {572, 324}, 1.4},  // (60, 60): 84.85 pixels
-        {{400, 452, 280, 332}, {452, 332}, 1.3},  // (60, 52): 79.40
-        {{420, 472, 420, 470}, {472, 420}, 0.9},  // (40, 36): 53.81
-        {{560, 600, 440, 480}, {560, 440}, 1.2},  // (48, 56): 73.76
-    };
-    ResultRecord record;
-    for (int direction = 1; direction <= 8; ++direction) {
-        const Case& c = cases[direction - 1];
-        ASSERT_TRUE(scotomaDirectionValues(geometry({}, c.mark), kScale, direction, record));
-        EXPECT_EQ(record.MarkPoints[direction - 1], c.point) << "direction " << direction;
-        EXPECT_DOUBLE_EQ(record.DirectionValues[direction - 1], c.value)
-            << "direction " << direction;
-    }
-    // By angle: 0, 45, 90, ... 315 degrees.
-    EXPECT_EQ(scotomaOutline(record), QPolygon({{612, 384},
-                                                {572, 324},
-                                                {512, 276},
-                                                {452, 332},
-                                                {362, 384},
-                                                {472, 420},
-                                                {512, 434},
-                                                {560, 440}}));
-
-    const ResultRecord before = record;
-    EXPECT_FALSE(scotomaDirectionValues(geometry({}, cases[0].mark), kScale, 9, record));
-    EXPECT_EQ(record, before);
 }
 
 TEST(ResultCaptureTrainings, ScotomaDistanceKeepsItsSmallestValue) {
