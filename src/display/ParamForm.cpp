@@ -7,6 +7,7 @@
 #include "display/StimulusForm.h"
 #include "shell/SharedState.h"
 #include "ui/Fonts.h"
+#include "ui/KeyPreview.h"
 #include "ui/PresenterWidget.h"
 #include "ui/RadioGroupWidget.h"
 
@@ -382,9 +383,7 @@ bool TFormParam::eventFilter(QObject* watched, QEvent* event) {
         QApplication::activeModalWidget() != this) {
         return false;
     }
-    // Key preview: the screen sees a key once, before the control that has the focus.
-    QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
-    if (watched != first || (first != this && !isAncestorOf(first))) {
+    if (!isFirstKeyDelivery(this, watched)) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -31,27 +31,14 @@ int centredOn(const QRect& outer, int inner) {
 
 } // namespace
 
-SetupProcedure setupProcedureOf(int isDiagnostics, int procedureNumber) {
-    static constexpr SetupProcedure diagnostics[] = {
-        SetupProcedure::DiagCvetotest, SetupProcedure::DiagKosogl, SetupProcedure::DiagScotoma,
-        SetupProcedure::DiagFuzia};
-    static constexpr SetupProcedure trainings[] = {
-        SetupProcedure::TrenScotoma, SetupProcedure::TrenKosogl, SetupProcedure::TrenBifics,
-        SetupProcedure::TrenCvetotest};
-    if (procedureNumber < 1 || procedureNumber > 4) {
-        return SetupProcedure::None;
-    }
-    return isDiagnostics != 0 ? diagnostics[procedureNumber - 1] : trainings[procedureNumber - 1];
-}
-
 ProcedureSetup::ProcedureSetup(SharedState& state, Dialogs& dialogs)
     : state_(state), dialogs_(&dialogs), caption_(QStringLiteral("Параметры")) {
     controls_ = layOutSetupControls(QSize(kSetupDesignWidth, kSetupDesignHeight));
     created_ = controls_;
 }
 
-SetupProcedure ProcedureSetup::procedure() const {
-    return setupProcedureOf(state_.session.IsDiagnostics, state_.session.ProcedureNumber);
+Procedure ProcedureSetup::procedure() const {
+    return procedureOf(state_.session.IsDiagnostics, state_.session.ProcedureNumber);
 }
 
 void ProcedureSetup::show(SetupControl id, bool visible) {
@@ -126,17 +113,17 @@ void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {
     // 7. Timer1 stays off until a frequency is chosen.
 }
 
-void ProcedureSetup::showProcedureControls(SetupProcedure procedure) {
+void ProcedureSetup::showProcedureControls(Procedure procedure) {
     SetupControlState& size = control(C::RadioGroupSizeScotoma);
     switch (procedure) {
-    case SetupProcedure::None:
+    case Procedure::None:
         break;
-    case SetupProcedure::DiagCvetotest:
+    case Procedure::DiagCvetotest:
         caption_ = QStringLiteral(" Диагностика: оценка характера зрения ");
         hide(C::RadioGroupTestObj);
         hide(C::RadioGroupSizeScotoma);
         break;
-    case SetupProcedure::DiagKosogl: {
+    case Procedure::DiagKosogl: {
         caption_ = QStringLiteral(" Диагностика: измерение угла косоглазия ");
         SetupControlState& test = control(C::RadioGroupTestObj);
         test.visible = true;
@@ -145,11 +132,11 @@ void ProcedureSetup::showProcedureControls(SetupProcedure procedure) {
         size.enabled = test.itemIndex != 0; // the scale has no size
         break;
     }
-    case SetupProcedure::DiagScotoma:
+    case Procedure::DiagScotoma:
         caption_ = QStringLiteral(" Диагностика: выявление функциональной скотомы ");
         hide(C::RadioGroupSizeScotoma);
         break;
-    case SetupProcedure::DiagFuzia: {
+    case Procedure::DiagFuzia: {
         caption_ = QStringLiteral(" Диагностика: определение фузионных резервов ");
         show(C::RadioGroupFuz);
         show(C::RadioGroupObjFuz);
@@ -162,7 +149,7 @@ void ProcedureSetup::showProcedureControls(SetupProcedure procedure) {
         object.moveLeft(rightEdge(rect(C::RadioGroupFuz)) - object.width());
         break;
     }
-    case SetupProcedure::TrenScotoma: {
+    case Procedure::TrenScotoma: {
         caption_ = QStringLiteral(" Ликвидация функциональной скотомы ");
         show(C::RadioGroupScotomObj);
         const QRect objects = rect(C::RadioGroupScotomObj);
@@ -179,7 +166,7 @@ void ProcedureSetup::showProcedureControls(SetupProcedure procedure) {
         }
         break;
     }
-    case SetupProcedure::TrenKosogl:
+    case Procedure::TrenKosogl:
         caption_ = QStringLiteral(" Тренировка: устранение косоглазия ");
         show(C::RadioGroupMelkan);
         show(C::RadioGroupFrec);
@@ -193,14 +180,14 @@ void ProcedureSetup::showProcedureControls(SetupProcedure procedure) {
         showWorkModeGroups();
         resetPreviewLabels();
         break;
-    case SetupProcedure::TrenBifics:
+    case Procedure::TrenBifics:
         caption_ = QStringLiteral(" Тренировка: закрепление слияния ");
         show(C::RadioGroupTrenFuzObj);
         show(C::RadioGroupSkorostKoleb);
         size.rect.moveTo(centredOn(rect(C::RadioGroupSkorostKoleb), size.rect.width()),
                          rect(C::RadioGroupTrenFuzObj).y());
         break;
-    case SetupProcedure::TrenCvetotest: {
+    case Procedure::TrenCvetotest: {
         caption_ = QStringLiteral(" Тренировка: развитие фузионных резервов ");
         show(C::RadioGroupFuzTren);
         show(C::RadioGroupTrenFuzObj);

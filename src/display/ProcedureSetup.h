@@ -7,6 +7,7 @@
 // widgets after each call; the Timer1 state it runs its 200 ms timer by is timer1Running().
 #include "display/DisplayResult.h"
 #include "display/ProcedureSetupControls.h"
+#include "procedures/Procedure.h"
 
 #include <QString>
 #include <functional>
@@ -15,20 +16,6 @@ namespace trelon {
 
 class Dialogs;
 struct SharedState;
-
-// The eight procedures, by diagnostics flag and number.
-enum class SetupProcedure {
-    None,
-    DiagCvetotest,
-    DiagKosogl,
-    DiagScotoma,
-    DiagFuzia,
-    TrenScotoma,
-    TrenKosogl,
-    TrenBifics,
-    TrenCvetotest,
-};
-SetupProcedure setupProcedureOf(int isDiagnostics, int procedureNumber);
 
 // What the main window's patient boxes hold when the screen needs them.
 struct PatientBoxes {
@@ -95,7 +82,7 @@ public:
     }
     SetupControlState& control(SetupControl id) { return controls_[static_cast<int>(id)]; }
     QString caption() const { return caption_; }
-    SetupProcedure procedure() const;
+    Procedure procedure() const;
     bool timer1Running() const { return timer1Running_; }
     bool previewDrawn() const { return previewDrawn_; }
     int highlightedLevel() const { return highlightedLevel_; } // swatch name shown white
@@ -109,7 +96,7 @@ private:
     int item(SetupControl id) const { return control(id).itemIndex; }
     QRect& rect(SetupControl id) { return control(id).rect; }
 
-    void showProcedureControls(SetupProcedure procedure);
+    void showProcedureControls(Procedure procedure);
     void showWorkModeGroups();
     void resetPreviewLabels();
     void enableSamolet();

@@ -107,14 +107,14 @@ void ProcedureSetup::FormPaint() {
     previewDrawn_ = true;
     // 8. The picture of the chosen object.
     switch (procedure()) {
-    case SetupProcedure::TrenKosogl:
+    case Procedure::TrenKosogl:
         PreviewPicture(C::RadioGroupTrenObj);
         break;
-    case SetupProcedure::TrenBifics:
-    case SetupProcedure::TrenCvetotest:
+    case Procedure::TrenBifics:
+    case Procedure::TrenCvetotest:
         PreviewPicture(C::RadioGroupTrenFuzObj);
         break;
-    case SetupProcedure::DiagKosogl:
+    case Procedure::DiagKosogl:
         PreviewPicture(C::RadioGroupTestObj);
         break;
     default:

@@ -16,16 +16,20 @@ enum class Procedure {
     TrenCvetotest,
 };
 
-inline Procedure procedureOf(const SessionParams& session) {
+// The procedure of a diagnostics flag (1 diagnostics, 0 training) and a number 1..4.
+inline Procedure procedureOf(int isDiagnostics, int number) {
     static constexpr Procedure diagnostics[] = {Procedure::DiagCvetotest, Procedure::DiagKosogl,
                                                 Procedure::DiagScotoma, Procedure::DiagFuzia};
     static constexpr Procedure trainings[] = {Procedure::TrenScotoma, Procedure::TrenKosogl,
                                               Procedure::TrenBifics, Procedure::TrenCvetotest};
-    const int number = session.ProcedureNumber;
     if (number < 1 || number > 4) {
         return Procedure::None;
     }
-    return session.IsDiagnostics == 1 ? diagnostics[number - 1] : trainings[number - 1];
+    return isDiagnostics == 1 ? diagnostics[number - 1] : trainings[number - 1];
+}
+
+inline Procedure procedureOf(const SessionParams& session) {
+    return procedureOf(session.IsDiagnostics, session.ProcedureNumber);
 }
 
 } // namespace trelon

@@ -12,6 +12,7 @@
 #include "shell/SharedState.h"
 #include "shell/SharedTexts.h"
 #include "ui/Fonts.h"
+#include "ui/KeyPreview.h"
 #include "ui/ScreenGeometry.h"
 
 #include <QApplication>
@@ -375,9 +376,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !isActiveWindow()) {
         return false;
     }
-    // Key preview: the window sees a key once, before the control that has the focus.
-    QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
-    if (watched != first || (first != this && !isAncestorOf(first))) {
+    if (!isFirstKeyDelivery(this, watched)) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -9,7 +9,7 @@
 using namespace trelon;
 using namespace trelon::test;
 using C = SetupControl;
-using P = SetupProcedure;
+using P = Procedure;
 
 namespace {
 

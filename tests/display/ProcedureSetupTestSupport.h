@@ -18,8 +18,8 @@ namespace trelon::test {
 inline constexpr QSize kSetupScreen(1024, 768);
 
 // isDiagnostics, procedure number of each procedure.
-inline std::pair<int, int> procedureKind(SetupProcedure procedure) {
-    const int index = static_cast<int>(procedure) - static_cast<int>(SetupProcedure::DiagCvetotest);
+inline std::pair<int, int> procedureKind(Procedure procedure) {
+    const int index = static_cast<int>(procedure) - static_cast<int>(Procedure::DiagCvetotest);
     return {index < 4 ? 1 : 0, index % 4 + 1};
 }
 
@@ -36,7 +36,7 @@ protected:
     }
 
     // Opens the screen for a procedure, as the main window's button does.
-    void open(SetupProcedure procedure, const QString& surname = QStringLiteral("Иванов")) {
+    void open(Procedure procedure, const QString& surname = QStringLiteral("Иванов")) {
         const auto [diagnostics, number] = procedureKind(procedure);
         state.session.IsDiagnostics = static_cast<std::uint8_t>(diagnostics);
         state.session.ProcedureNumber = static_cast<std::uint16_t>(number);
