@@ -18,6 +18,12 @@ int roundUpToFour(int value) {
 // [first, last]; first > last when the rows are equal.
 void differingSpan(const std::uint8_t* a, const std::uint8_t* b, int length, int& first,
                    int& last) {
+    // Most rows of a whole-screen copy are unchanged; the library compare finds that fast.
+    if (std::memcmp(a, b, static_cast<std::size_t>(length)) == 0) {
+        first = length;
+        last = length - 1;
+        return;
+    }
     first = 0;
     while (first < length && a[first] == b[first]) {
         ++first;
