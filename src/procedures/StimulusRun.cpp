@@ -159,31 +159,9 @@ void StimulusRun::ApplicationEvents1Deactivate() {
     host_.closeWindow();
 }
 
-void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
-    Q_UNUSED(modifiers);
-    if (key == Qt::Key_Escape) {
-        host_.closeWindow();
-    }
-}
-
-void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
-    Q_UNUSED(button);
-    Q_UNUSED(x);
-    Q_UNUSED(y);
-}
-
-void StimulusRun::click() {}
-
-void StimulusRun::mouseMove(int x, int y) {
-    Q_UNUSED(x);
-    Q_UNUSED(y);
-}
-
 void StimulusRun::Timer1Timer() {
     timer1_->stop();
 }
-
-void StimulusRun::Timer2Timer() {}
 
 void StimulusRun::TimerMoveTimer() {
     timerMove_->stop();

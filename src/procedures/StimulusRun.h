@@ -14,12 +14,15 @@
 #include <QSize>
 #include <QString>
 #include <Qt>
+#include <cstdint>
 #include <memory>
 
 namespace trelon {
 
 class SceneBuilder;
 class Surface;
+enum class Procedure;
+struct FigureMove;
 class Timer;
 class StimulusHost;
 struct SharedState;
@@ -107,6 +110,32 @@ private:
     void showWholeScene();
     // Appends the session's record; false (after the error box) when that failed.
     bool appendSessionRecord();
+
+    // The patient's input (RunInput.cpp): key rules 4 to 8 after the flicker and Alt rules.
+    void handleKey(Procedure procedure, int key, bool shift);
+    // Home: the current step starts again on a cleared screen.
+    void restartStep();
+    // The flicker of a training toggles instead of a key or before a mouse move when due;
+    // true when it toggled.
+    bool toggleFlickerIfDue();
+    // A mouse move of the active figure, after the speed limit.
+    void mouseMoveFigure(Procedure procedure, FigureMove move);
+    // The cursor jumps back onto the active figure when it came near an edge.
+    void recentreCursor(Procedure procedure, int x, int y);
+    // A click on a figure's pixel picks it up.
+    void pickFigureUnderCursor(Procedure procedure);
+
+    // The diagnostics' own rules (DiagnosticInput.cpp).
+    void diagnosticArrowKey(Procedure procedure, int key, bool shift);
+    // The angle test's answer by (VerticalPhase, ResultShown), for Enter and the scale's click.
+    void kosoglAnswer();
+    // The scotoma test's answer for the current direction; a click pauses 100 ms before the
+    // next direction's scene.
+    void scotomaAnswer(bool byClick);
+    // The fusion test's disparity keys.
+    void fusionKey(int key, bool shift);
+    // Moves figure (1 blue, 2 red) by (dx, dy) and leaves it active.
+    void moveFigureNo(std::int16_t figure, int dx, int dy);
 
     QSize screenSize() const;
     // The primary surface, made (with the palette attached) when the set-up screen left none.
