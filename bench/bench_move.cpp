@@ -81,27 +81,34 @@ struct Stimulus {
     }
     ~Stimulus() { state.display.DisplayDevice->removeScreenObserver(&presenter); }
 
-    // The background and both figures, composed pixel by pixel on the scene surface.
+    // The background, then each disc inside its own box, as a scene builder composes them:
+    // its own entry over the background, IndexAll over the other disc.
     void composeScene() {
         Surface& scene = *state.display.SceneSurface;
-        const PaletteIndices& idx = state.indices;
+        scene.fill(static_cast<std::uint8_t>(state.indices.IndexFon));
         SurfaceLock access;
         scene.lock(access);
-        const int r2 = (kFigure / 2) * (kFigure / 2);
-        for (int y = 0; y < kHeight; ++y) {
+        drawDisc(access, blueBox, static_cast<std::uint8_t>(state.indices.IndexBlue),
+                 static_cast<std::uint8_t>(state.indices.IndexRed));
+        drawDisc(access, redBox, static_cast<std::uint8_t>(state.indices.IndexRed),
+                 static_cast<std::uint8_t>(state.indices.IndexBlue));
+        scene.unlock();
+    }
+
+    void drawDisc(const SurfaceLock& access, const QRect& box, std::uint8_t own,
+                  std::uint8_t other) {
+        const auto all = static_cast<std::uint8_t>(state.indices.IndexAll);
+        const int radius = kFigure / 2;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
             std::uint8_t* row = access.bits + y * access.pitch;
-            for (int x = 0; x < kWidth; ++x) {
-                const int bx = x - blueBox.center().x(), by = y - blueBox.center().y();
-                const int rx = x - redBox.center().x(), ry = y - redBox.center().y();
-                const bool blue = bx * bx + by * by <= r2;
-                const bool red = rx * rx + ry * ry <= r2;
-                row[x] = static_cast<std::uint8_t>(blue && red ? idx.IndexAll
-                                                   : blue      ? idx.IndexBlue
-                                                   : red       ? idx.IndexRed
-                                                               : idx.IndexFon);
+            const int dy = y - box.center().y();
+            for (int x = box.left(); x <= box.right(); ++x) {
+                const int dx = x - box.center().x();
+                if (dx * dx + dy * dy <= radius * radius) {
+                    row[x] = row[x] == other ? all : own;
+                }
             }
         }
-        scene.unlock();
     }
 
     void present() { presenter.present(*state.display.PrimarySurface, table); }

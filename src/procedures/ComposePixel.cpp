@@ -78,21 +78,32 @@ void composeRow(const std::uint8_t* source, std::uint8_t* target, int count,
     const std::uint8_t other = entries.other;
     const std::uint8_t fon = entries.fon;
     const std::uint8_t all = entries.all;
-    int i = 0;
 #if defined(__SSE2__)
-    // A move recomposes a whole figure box per step, so the rule runs 16 pixels at a time.
-    const __m128i ownV = _mm_set1_epi8(static_cast<char>(own));
-    const __m128i otherV = _mm_set1_epi8(static_cast<char>(other));
-    const __m128i fonV = _mm_set1_epi8(static_cast<char>(fon));
-    const __m128i allV = _mm_set1_epi8(static_cast<char>(all));
-    for (; i + 16 <= count; i += 16) {
-        const __m128i from = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i));
-        const __m128i to = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target + i));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + i),
-                         composed16(from, to, ownV, otherV, fonV, allV));
+    if (count >= 16) {
+        // A move recomposes a whole figure box per step, so the rule runs 16 pixels at a
+        // time.
+        const __m128i ownV = _mm_set1_epi8(static_cast<char>(own));
+        const __m128i otherV = _mm_set1_epi8(static_cast<char>(other));
+        const __m128i fonV = _mm_set1_epi8(static_cast<char>(fon));
+        const __m128i allV = _mm_set1_epi8(static_cast<char>(all));
+        for (int i = 0; i < count; i += 16) {
+            // Composing a pixel a second time with the same source leaves it as the first
+            // time did, so the last block may reach back over pixels already done.
+            const int at = i + 16 <= count ? i : count - 16;
+            const __m128i from = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source + at));
+            const __m128i to = _mm_loadu_si128(reinterpret_cast<const __m128i*>(target + at));
+            // A pixel that receives its own value never changes; inside a figure and on
+            // open background that holds for whole blocks.
+            if (_mm_movemask_epi8(_mm_cmpeq_epi8(from, to)) == 0xFFFF) {
+                continue;
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(target + at),
+                             composed16(from, to, ownV, otherV, fonV, allV));
+        }
+        return;
     }
 #endif
-    for (; i < count; ++i) {
+    for (int i = 0; i < count; ++i) {
         target[i] = composed(source[i], target[i], own, other, fon, all);
     }
 }
