@@ -95,8 +95,9 @@ public:
 
     // Every pixel of the box gets ComposePixel of the pixel move_ away behind it and of
     // itself. Rows run from the far side of the move, so no source row is overwritten
-    // before it is read; within a row the sources are copied aside first. False when some
-    // pixel could not be composed; those are left as they were.
+    // before it is read; within a row the sources are copied aside first. A source off the
+    // surface is background: nothing of a figure comes in from beyond the edge. False when
+    // some pixel of the box lies off the surface; those are left alone.
     bool composeOn(Surface* surface) {
         if (surface == nullptr) {
             return false;
@@ -106,30 +107,35 @@ public:
             return false;
         }
         const QRect area = box_.intersected(surface->rect());
-        bool complete = area == box_;
-        // Columns whose source column lies on the surface too.
+        const bool complete = area == box_;
+        // Columns of the area whose source column lies on the surface too.
         const int left = std::max(area.left(), move_.dx);
         const int right = std::min(area.right(), surface->width() - 1 + move_.dx);
-        complete = complete && left == area.left() && right == area.right();
+        const int width = area.width();
         const int count = right - left + 1;
         const int rows = area.height();
         for (int i = 0; i < rows; ++i) {
             const int y = move_.dy > 0 ? area.bottom() - i : area.top() + i;
             const int sourceY = y - move_.dy;
-            if (sourceY < 0 || sourceY >= surface->height()) {
-                complete = false;
+            std::uint8_t* target = access.bits + y * access.pitch + area.left();
+            const bool sourceRowOn = sourceY >= 0 && sourceY < surface->height();
+            if (sourceRowOn && count == width) {
+                const std::uint8_t* source =
+                    access.bits + sourceY * access.pitch + area.left() - move_.dx;
+                if (move_.dy == 0) {
+                    std::memcpy(row_.data(), source, static_cast<std::size_t>(count));
+                    source = row_.data();
+                }
+                composeRow(source, target, width, entries_);
                 continue;
             }
-            if (count <= 0) {
-                continue;
+            std::fill(row_.begin(), row_.begin() + width, entries_.fon);
+            if (sourceRowOn && count > 0) {
+                std::memcpy(row_.data() + (left - area.left()),
+                            access.bits + sourceY * access.pitch + left - move_.dx,
+                            static_cast<std::size_t>(count));
             }
-            std::uint8_t* target = access.bits + y * access.pitch + left;
-            const std::uint8_t* source = access.bits + sourceY * access.pitch + left - move_.dx;
-            if (move_.dy == 0) {
-                std::memcpy(row_.data(), source, static_cast<std::size_t>(count));
-                source = row_.data();
-            }
-            composeRow(source, target, count, entries_);
+            composeRow(row_.data(), target, width, entries_);
         }
         // On the primary only the box counts as changed.
         surface->unlock(area);

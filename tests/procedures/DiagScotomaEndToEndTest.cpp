@@ -111,6 +111,22 @@ TEST_F(DiagScotomaEndToEndTest, EightDirectionsThenOneRecordWithTheMap) {
     EXPECT_EQ(stored().size(), 1u);
 }
 
+TEST_F(DiagScotomaEndToEndTest, MarkAtTheRightEdgeMovesLeftLeavingBackground) {
+    start(3, 1);
+    markReady();
+    const FigureRect mark0 = runState().RedRect;
+    // The mark of direction 1 ends 4 pixels from the right edge, closer than the step.
+    ASSERT_GT(mark0.Right + 5, kWidth - 1);
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(runState().RedRect.Left, mark0.Left - 5);
+    for (int y = mark0.Top; y <= mark0.Bottom; ++y) {
+        for (int x = mark0.Right - 4; x <= mark0.Right; ++x) {
+            ASSERT_EQ(primary().pixel(x, y), kFon) << x << "," << y;
+        }
+    }
+    EXPECT_NE(pixelOf(kRed), QPoint(-1, -1));
+}
+
 TEST_F(DiagScotomaEndToEndTest, EscDuringDirectionFiveStoresNothing) {
     start(3, 1);
     for (int direction = 1; direction <= 4; ++direction) {

@@ -31,6 +31,12 @@ protected:
         clock.date = QDate(2026, 12, 7); // day 46363 since 30 December 1899
     }
 
+    // A run that went as the patient meant shows the operator no box.
+    void TearDown() override {
+        EXPECT_EQ(dialogs.errors, QStringList());
+        EXPECT_EQ(dialogs.informations, QStringList());
+    }
+
     // The diagnostic number 1..4 with its object or variant, then the window's activation.
     void start(int number, int object) {
         selectProcedure(1, number, object);
