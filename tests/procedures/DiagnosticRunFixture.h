@@ -6,6 +6,7 @@
 // 1.6292 degrees.
 #include "display/SceneFixture.h"
 #include "results/ResultRecordCodec.h"
+#include "support/TestHelpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,32 +78,8 @@ protected:
         return QPoint(-1, -1);
     }
 
-    QByteArray storedBytes() {
-        QFile file(state.paths.ResultsFilePath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        return file.readAll();
-    }
-
-    // The records of the results file, decoded; fails the test on a torn file.
-    std::vector<ResultRecord> stored() {
-        const QByteArray bytes = storedBytes();
-        EXPECT_EQ(bytes.size() % kResultRecordSize, 0);
-        std::vector<ResultRecord> records;
-        for (qsizetype at = 0; at + kResultRecordSize <= bytes.size(); at += kResultRecordSize) {
-            records.push_back(*DecodeResultRecord(bytes.mid(at, kResultRecordSize)));
-        }
-        return records;
-    }
-
-    QStringList soundsPlayed() const {
-        QStringList names;
-        for (const QString& path : sound.played) {
-            names << path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-        }
-        return names;
-    }
+    std::vector<ResultRecord> stored() { return test::storedRecords(state.paths.ResultsFilePath); }
+    QStringList soundsPlayed() const { return test::fileNames(sound.played); }
 
     FakeTimer& timer(const char* name) { return timers[name]; }
 

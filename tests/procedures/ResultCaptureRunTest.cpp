@@ -4,6 +4,7 @@
 
 #include "procedures/ResultCapture.h"
 #include "results/ResultRecordCodec.h"
+#include "support/TestHelpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,29 +40,8 @@ protected:
         sound.calls.clear(); // the window's creation chose the sound device
     }
 
-    // The records in the results file, decoded; fails the test on a torn file.
-    std::vector<ResultRecord> stored() {
-        QFile file(state.paths.ResultsFilePath);
-        if (!file.exists()) {
-            return {};
-        }
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        EXPECT_EQ(bytes.size() % kResultRecordSize, 0);
-        std::vector<ResultRecord> records;
-        for (qsizetype at = 0; at + kResultRecordSize <= bytes.size(); at += kResultRecordSize) {
-            records.push_back(*DecodeResultRecord(bytes.mid(at, kResultRecordSize)));
-        }
-        return records;
-    }
-
-    QStringList soundsPlayed() const {
-        QStringList names;
-        for (const QString& path : sound.played) {
-            names << path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-        }
-        return names;
-    }
+    std::vector<ResultRecord> stored() { return test::storedRecords(state.paths.ResultsFilePath); }
+    QStringList soundsPlayed() const { return test::fileNames(sound.played); }
 
     QByteArray screenBytes() {
         const Surface& screen = primary();
