@@ -4,15 +4,10 @@
 // and pictures either made by the test in a temporary program folder or the program's own.
 #include "display/DisplayTestSupport.h"
 #include "display/PaletteRoutines.h"
-#include "platform/PlatformSeams.h"
 #include "procedures/StimulusRun.h"
 #include "shell/SharedState.h"
-#include "support/FakeClock.h"
-#include "support/FakeCursor.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeSoundPlayer.h"
+#include "support/FakeSeams.h"
 #include "support/FakeStimulusHost.h"
-#include "support/FakeTimers.h"
 
 #include <QColor>
 #include <QImage>
@@ -31,7 +26,7 @@ public:
     using StimulusRun::StimulusRun;
 };
 
-class SceneFixture : public ::testing::Test {
+class SceneFixture : public ::testing::Test, protected FakeSeams {
 protected:
     static constexpr ColourWord kBlueRole = colourWord(20, 40, 230);
     static constexpr ColourWord kRedRole = colourWord(230, 40, 20);
@@ -90,12 +85,6 @@ protected:
     Surface& scene() { return *state.display.SceneSurface; }
 
     SharedState state;
-    FakeDialogs dialogs;
-    FakeClock clock;
-    FakeTimerFactory timers;
-    FakeCursor cursor;
-    FakeSoundPlayer sound;
-    PlatformSeams seams{dialogs, clock, timers, cursor, sound};
     FakeStimulusHost host;
     QTemporaryDir pictures;
     std::unique_ptr<SceneRun> run;

@@ -4,15 +4,10 @@
 // elsewhere, so every colour word lands on one known entry.
 #include "display/DisplayTestSupport.h"
 #include "display/PaletteRoutines.h"
-#include "platform/PlatformSeams.h"
 #include "procedures/StimulusRun.h"
 #include "shell/SharedState.h"
-#include "support/FakeClock.h"
-#include "support/FakeCursor.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeSoundPlayer.h"
+#include "support/FakeSeams.h"
 #include "support/FakeStimulusHost.h"
-#include "support/FakeTimers.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -54,7 +49,7 @@ protected:
     }
 };
 
-class RunFixture : public ::testing::Test {
+class RunFixture : public ::testing::Test, protected FakeSeams {
 protected:
     static constexpr ColourWord kBlueRole = colourWord(20, 40, 230);
     static constexpr ColourWord kRedRole = colourWord(230, 40, 20);
@@ -88,12 +83,6 @@ protected:
     }
 
     SharedState state;
-    FakeDialogs dialogs;
-    FakeClock clock;
-    FakeTimerFactory timers;
-    FakeCursor cursor;
-    FakeSoundPlayer sound;
-    PlatformSeams seams{dialogs, clock, timers, cursor, sound};
     FakeStimulusHost host;
     std::unique_ptr<RecordingRun> run;
 };

@@ -6,12 +6,9 @@
 #include "platform/PlatformSeams.h"
 #include "procedures/StimulusRun.h"
 #include "shell/SharedState.h"
-#include "support/FakeClock.h"
-#include "support/FakeCursor.h"
-#include "support/FakeDialogs.h"
-#include "support/FakeSoundPlayer.h"
-#include "support/FakeTimers.h"
+#include "support/FakeSeams.h"
 
+#include "support/FakeSeams.h"
 #include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +19,7 @@
 namespace trelon::test {
 namespace {
 
-class StimulusFormTest : public ::testing::Test {
+class StimulusFormTest : public ::testing::Test, protected FakeSeams {
 protected:
     void SetUp() override {
         state.display.DisplayDevice = makeDevice(QSize(320, 240));
@@ -52,12 +49,6 @@ protected:
     }
 
     SharedState state;
-    FakeDialogs dialogs;
-    FakeClock clock;
-    FakeTimerFactory timers;
-    FakeCursor cursor;
-    FakeSoundPlayer sound;
-    PlatformSeams seams{dialogs, clock, timers, cursor, sound};
     std::unique_ptr<TForm1> form;
 };
 
