@@ -12,21 +12,6 @@
 namespace trelon::assets::testing {
 namespace {
 
-bool isStimulus(Role role) {
-    switch (role) {
-    case Role::TwoPart:
-    case Role::TwoPartFusion:
-    case Role::ScaleArrow:
-    case Role::Fusion:
-    case Role::Silhouette:
-    case Role::Target:
-    case Role::Moving:
-        return true;
-    default:
-        return false;
-    }
-}
-
 Role roleOf(const char* name) {
     const QString wanted = QString::fromLatin1(name).toLower();
     for (const AssetFile& f : kAssetFiles)

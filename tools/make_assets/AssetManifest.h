@@ -22,6 +22,22 @@ enum class Role {
     Sound,         // 16-bit mono PCM WAV
 };
 
+// Stimulus pictures: drawn in the four colours of the display's convention only.
+inline bool isStimulus(Role role) {
+    switch (role) {
+    case Role::TwoPart:
+    case Role::TwoPartFusion:
+    case Role::ScaleArrow:
+    case Role::Fusion:
+    case Role::Silhouette:
+    case Role::Target:
+    case Role::Moving:
+        return true;
+    default:
+        return false;
+    }
+}
+
 struct AssetFile {
     std::string_view name;
     Role role;

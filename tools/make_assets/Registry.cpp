@@ -40,21 +40,6 @@ QByteArray png(const QImage& picture) {
     return bytes;
 }
 
-bool isStimulus(Role role) {
-    switch (role) {
-    case Role::TwoPart:
-    case Role::TwoPartFusion:
-    case Role::ScaleArrow:
-    case Role::Fusion:
-    case Role::Silhouette:
-    case Role::Target:
-    case Role::Moving:
-        return true;
-    default:
-        return false;
-    }
-}
-
 GeneratedFile encode(const AssetFile& file, const QImage& drawn) {
     if (isStimulus(file.role)) {
         return {bmp24(drawn), drawn};
