@@ -1,18 +1,18 @@
 // ТРЕЛОН-2: creates the application and its six screens in order, then runs the event loop
 // until the main window closes.
-#include "config/NastrForm.h"
-#include "config/ParamSpForm.h"
-#include "display/ParamForm.h"
-#include "display/StimulusForm.h"
-#include "results/RezultForm.h"
-#include "shell/MainForm.h"
-#include "shell/SharedState.h"
-#include "ui/QtDialogs.h"
+#include "gui/QtDialogs.h"
+#include "screens/MainForm.h"
+#include "screens/NastrForm.h"
+#include "screens/ParamForm.h"
+#include "screens/ParamSpForm.h"
+#include "screens/RezultForm.h"
+#include "screens/StimulusForm.h"
+#include "state/SharedState.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QScreen>
+#include <QTranslator>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

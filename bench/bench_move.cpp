@@ -4,9 +4,9 @@
 #include "display/DisplayDevice.h"
 #include "display/FrameConverter.h"
 #include "platform/Dialogs.h"
-#include "procedures/FigureMovement.h"
-#include "procedures/Flicker.h"
-#include "shell/SharedState.h"
+#include "state/SharedState.h"
+#include "stimulus/FigureMovement.h"
+#include "stimulus/Flicker.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>

@@ -15,8 +15,8 @@ enum GlassesKind { GlassesRedBlue = 0, GlassesRedGreen = 1 };
 enum CalibrationTarget { TargetOther = 0, TargetRed = 1, TargetFon = 2, TargetAll = 3 };
 enum ColourChannel { ChannelRed = 0, ChannelGreen = 1, ChannelBlue = 2 };
 
-inline constexpr int kLevelCount = 3;        // High, Middle, Low (levels 1, 2, 3)
-inline constexpr int kPictureCount = 26;     // picture size factors
+inline constexpr int kLevelCount = 3;    // High, Middle, Low (levels 1, 2, 3)
+inline constexpr int kPictureCount = 26; // picture size factors
 
 // The 72 colour keys: [glasses][level - 1][target][channel], each 0..255.
 struct CalibrationColours {
@@ -45,28 +45,50 @@ extern const std::array<PictureKey, kPictureCount> kPictureKeys;
 
 // Picture numbers, in the order of kPictureKeys.
 enum PictureNumber {
-    PicBigCat = 0, PicStar, PicDom, PicFish, PicLodka, PicFlower, PicTelephon, PicCar,
-    PicSvecha, PicPchela, PicCrab, PicEgg, PicKonfeta, PicStrelka, PicButterfly, PicGrusha,
-    PicZayac, PicSuslik, PicCat, PicList, PicSneg, PicRatScotoma, PicRat, PicSamolet,
-    PicMorkov, PicPchelaScotoma
+    PicBigCat = 0,
+    PicStar,
+    PicDom,
+    PicFish,
+    PicLodka,
+    PicFlower,
+    PicTelephon,
+    PicCar,
+    PicSvecha,
+    PicPchela,
+    PicCrab,
+    PicEgg,
+    PicKonfeta,
+    PicStrelka,
+    PicButterfly,
+    PicGrusha,
+    PicZayac,
+    PicSuslik,
+    PicCat,
+    PicList,
+    PicSneg,
+    PicRatScotoma,
+    PicRat,
+    PicSamolet,
+    PicMorkov,
+    PicPchelaScotoma
 };
 
 struct Settings {
     CalibrationColours colours = defaultCalibrationColours();
 
-    double MM_500Pixel = 145 / 500.0;    // millimetres per pixel
-    double GradInMm = 89 / 10.0;         // millimetres per degree
+    double MM_500Pixel = 145 / 500.0; // millimetres per pixel
+    double GradInMm = 89 / 10.0;      // millimetres per degree
     int SizeFontY = 10;
     int SizeFontX = 10;
     int Contrast = 1;
-    int Koeff = 100;                     // kept; never scales anything
-    int FilterGreenBlue = 0;             // 0 red-blue, 1 red-green
+    int Koeff = 100;         // kept; never scales anything
+    int FilterGreenBlue = 0; // 0 red-blue, 1 red-green
     int SizeFont = 12;
     double WidthLine1 = 30 / 1000.0;
     double WidthLine2 = 60 / 1000.0;
     double WidthLine3 = 25 / 1000.0;
-    bool ShowRezultat = true;            // text = "1"
-    int TimeShowRezult = 4000;           // milliseconds
+    bool ShowRezultat = true;  // text = "1"
+    int TimeShowRezult = 4000; // milliseconds
     int MyDeviceType = 1;
     QString FileSoundTrue = QStringLiteral("Ping.Wav");
     QString FileSoundFalse = QStringLiteral("Pong.Wav");
@@ -81,13 +103,13 @@ struct Settings {
     int TimeTrenKosogl1 = 50;
     int TimeTrenKosogl2 = 200;
     std::array<double, kPictureCount> PictureFactors = filledFactors();
-    bool ScorostMouse = false;           // text = "1"
+    bool ScorostMouse = false; // text = "1"
 
     // Derived values shared under their own names.
-    double MmPerPixel = 145 / 500.0;     // MM_500Pixel / 500
-    double MmPerDegree = 89 / 10.0;      // GradInMm / 10
-    double DisplayScale = 2 / 100.0;     // kp / 100
-    int GlassesType = 0;                 // FilterGreenBlue
+    double MmPerPixel = 145 / 500.0; // MM_500Pixel / 500
+    double MmPerDegree = 89 / 10.0;  // GradInMm / 10
+    double DisplayScale = 2 / 100.0; // kp / 100
+    int GlassesType = 0;             // FilterGreenBlue
 
 private:
     static std::array<double, kPictureCount> filledFactors() {

@@ -9,7 +9,7 @@
 // exists the surface cannot be locked or blitted. Drawing outside the surface is clipped.
 // Defaults as a fresh device context: black one-pixel pen, white solid brush, black text on
 // an opaque white background.
-#include "display/RoleColours.h"
+#include "display/ColourWord.h"
 
 #include <QFont>
 #include <QImage>

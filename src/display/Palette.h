@@ -1,7 +1,7 @@
 #pragma once
 // A 256-entry colour table of the 8-bit display. The whole table is read or written at once;
 // a write to the palette the screen is shown through recolours the screen at once.
-#include "display/RoleColours.h"
+#include "display/ColourWord.h"
 
 #include <array>
 #include <cstdint>

@@ -4,14 +4,14 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
-#include "procedures/FeedbackSound.h"
-#include "procedures/Procedure.h"
 #include "procedures/ResultCapture.h"
 #include "procedures/StimulusHost.h"
 #include "procedures/StimulusRun.h"
 #include "results/ResultsFile.h"
 #include "results/SessionDate.h"
-#include "shell/SharedState.h"
+#include "state/ProcedureKind.h"
+#include "state/SharedState.h"
+#include "stimulus/FeedbackSound.h"
 
 #include <optional>
 
@@ -28,16 +28,16 @@ constexpr int kFlickerWholePicture = 3;
 void StimulusRun::CaptureResult() {
     SessionParams& session = state_.session;
     RunState& run = state_.run;
-    const Procedure procedure = procedureOf(session);
+    const ProcedureKind procedure = procedureKindOf(session);
     const QSize client = screenSize();
 
     // Answers that cannot be stored leave the run as it is.
     int colourField = 0;
     std::optional<QString> visionText;
     switch (procedure) {
-    case Procedure::None:
+    case ProcedureKind::None:
         return;
-    case Procedure::DiagCvetotest:
+    case ProcedureKind::DiagCvetotest:
         // Outside the seven fields there is no vision type to name.
         colourField = colourTestField(run.ClickX, client.width());
         visionText = colourTestVisionText(colourField, session.FilterPosition);
@@ -45,13 +45,13 @@ void StimulusRun::CaptureResult() {
             return;
         }
         break;
-    case Procedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         if (run.StepNo < 1 || run.StepNo > 8) {
             return;
         }
         break;
-    case Procedure::TrenScotoma:
-    case Procedure::TrenKosogl:
+    case ProcedureKind::TrenScotoma:
+    case ProcedureKind::TrenKosogl:
         showWholeScene();
         break;
     default:
@@ -71,11 +71,11 @@ void StimulusRun::CaptureResult() {
     bool finished = true; // the run's record is complete and is appended now
     QString sound = QStringLiteral("Rez.wav");
     switch (procedure) {
-    case Procedure::DiagCvetotest:
+    case ProcedureKind::DiagCvetotest:
         session.ValueX = colourField;
         lines = {{*visionText, kUpperResultLine}};
         break;
-    case Procedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         if (session.ObjectNumber == kScaleVariant) {
             // Horizontal first, then vertical; one record holds both.
             finished = run.VerticalPhase;
@@ -85,7 +85,7 @@ void StimulusRun::CaptureResult() {
             lines = kosoglPictureValues(at, scale, session);
         }
         break;
-    case Procedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         scotomaDirectionValues(at, scale, run.StepNo, session);
         if (run.StepNo < 8) {
             finished = false;
@@ -95,22 +95,22 @@ void StimulusRun::CaptureResult() {
             run.StepNo = 9;
         }
         break;
-    case Procedure::DiagFuzia:
+    case ProcedureKind::DiagFuzia:
         lines = fusionValues(at, scale, session);
         break;
-    case Procedure::TrenScotoma:
+    case ProcedureKind::TrenScotoma:
         lines = scotomaTrainingValues(at, scale, run.TargetReached, session);
         break;
-    case Procedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         lines = kosoglTrainingValues(at, scale, session);
         break;
-    case Procedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         lines = bifixationValues(at, scale, session);
         break;
-    case Procedure::TrenCvetotest:
+    case ProcedureKind::TrenCvetotest:
         lines = fusionTrainingValues(at, scale, session);
         break;
-    case Procedure::None:
+    case ProcedureKind::None:
         return;
     }
 

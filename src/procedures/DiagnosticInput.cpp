@@ -1,11 +1,11 @@
 // The diagnostics' own answers and keys: the angle test's two-phase scale, the scotoma
 // test's eight directions and the fusion test's disparity keys.
 #include "platform/Timer.h"
-#include "procedures/InputRules.h"
-#include "procedures/Procedure.h"
 #include "procedures/StimulusHost.h"
 #include "procedures/StimulusRun.h"
-#include "shell/SharedState.h"
+#include "state/ProcedureKind.h"
+#include "state/SharedState.h"
+#include "stimulus/InputRules.h"
 
 #include <cstdlib>
 
@@ -19,7 +19,7 @@ constexpr int kDirectionsDone = 9;
 
 } // namespace
 
-void StimulusRun::diagnosticArrowKey(Procedure procedure, int key, bool shift) {
+void StimulusRun::diagnosticArrowKey(ProcedureKind procedure, int key, bool shift) {
     RunState& run = state_.run;
     const int step = arrowStep(key, shift);
     if (run.ActiveFigure != FigureNone) {
@@ -29,8 +29,8 @@ void StimulusRun::diagnosticArrowKey(Procedure procedure, int key, bool shift) {
         }
     }
     switch (procedure) {
-    case Procedure::DiagKosogl:
-    case Procedure::DiagScotoma: {
+    case ProcedureKind::DiagKosogl:
+    case ProcedureKind::DiagScotoma: {
         // The scotoma mark keeps to its direction's line (MoveFigure), so on a diagonal Right
         // and Left move it along the diagonal to the right or left, Up and Down upwards or
         // downwards.
@@ -38,7 +38,7 @@ void StimulusRun::diagnosticArrowKey(Procedure procedure, int key, bool shift) {
         MoveFigure(move.dx, move.dy);
         break;
     }
-    case Procedure::DiagFuzia:
+    case ProcedureKind::DiagFuzia:
         fusionKey(key, shift);
         break;
     default:

@@ -1,9 +1,9 @@
 #include "procedures/ResultCapture.h"
 
-#include "display/ProcedureSetupControls.h"
-#include "procedures/Rounding.h"
-#include "procedures/ScotomaMapLabels.h"
-#include "shell/PatientRegistry.h"
+#include "common/Rounding.h"
+#include "patients/PatientRegistry.h"
+#include "setup/ProcedureSetupControls.h"
+#include "stimulus/ScotomaMapLabels.h"
 
 #include <algorithm>
 #include <array>

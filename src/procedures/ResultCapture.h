@@ -3,8 +3,8 @@
 // degrees at the viewing distance, rounded as each result is stored, and the text lines shown
 // at the bottom of the stimulus window. Nothing here draws, writes files or plays sounds;
 // StimulusRun::CaptureResult does that with what these functions return.
-#include "procedures/RunState.h"
 #include "results/ResultRecord.h"
+#include "state/RunState.h"
 
 #include <QPolygon>
 #include <QSize>

@@ -5,12 +5,12 @@
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/Flicker.h"
-#include "procedures/InputRules.h"
-#include "procedures/Procedure.h"
 #include "procedures/StimulusHost.h"
 #include "procedures/StimulusRun.h"
-#include "shell/SharedState.h"
+#include "state/ProcedureKind.h"
+#include "state/SharedState.h"
+#include "stimulus/Flicker.h"
+#include "stimulus/InputRules.h"
 
 namespace trelon {
 
@@ -22,12 +22,12 @@ bool isEnterKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-bool isScotomaProcedure(Procedure procedure) {
-    return procedure == Procedure::DiagScotoma || procedure == Procedure::TrenScotoma;
+bool isScotomaProcedure(ProcedureKind procedure) {
+    return procedure == ProcedureKind::DiagScotoma || procedure == ProcedureKind::TrenScotoma;
 }
 
-bool isKosoglProcedure(Procedure procedure) {
-    return procedure == Procedure::DiagKosogl || procedure == Procedure::TrenKosogl;
+bool isKosoglProcedure(ProcedureKind procedure) {
+    return procedure == ProcedureKind::DiagKosogl || procedure == ProcedureKind::TrenKosogl;
 }
 
 std::int16_t otherFigure(std::int16_t figure) {
@@ -36,15 +36,15 @@ std::int16_t otherFigure(std::int16_t figure) {
 
 // Once a result is shown, a click closes the window in these procedures (the scale of the
 // angle test goes on to its vertical measurement).
-bool clickAfterResultCloses(Procedure procedure, const SessionParams& session) {
+bool clickAfterResultCloses(ProcedureKind procedure, const SessionParams& session) {
     switch (procedure) {
-    case Procedure::DiagScotoma:
-    case Procedure::DiagFuzia:
-    case Procedure::TrenBifics:
-    case Procedure::TrenCvetotest:
-    case Procedure::TrenKosogl:
+    case ProcedureKind::DiagScotoma:
+    case ProcedureKind::DiagFuzia:
+    case ProcedureKind::TrenBifics:
+    case ProcedureKind::TrenCvetotest:
+    case ProcedureKind::TrenKosogl:
         return true;
-    case Procedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         return session.ObjectNumber != kScaleVariant;
     default:
         return false;
@@ -52,11 +52,11 @@ bool clickAfterResultCloses(Procedure procedure, const SessionParams& session) {
 }
 
 // The top edge distance that re-centres the cursor.
-int recentringTopMargin(Procedure procedure) {
+int recentringTopMargin(ProcedureKind procedure) {
     if (isKosoglProcedure(procedure)) {
         return 36;
     }
-    return procedure == Procedure::TrenScotoma ? 45 : 5;
+    return procedure == ProcedureKind::TrenScotoma ? 45 : 5;
 }
 
 // The pixel of surface at p, or -1 when it cannot be read.
@@ -77,7 +77,7 @@ int pixelAt(Surface* surface, QPoint p) {
 
 void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
     RunState& run = state_.run;
-    const Procedure procedure = procedureOf(state_.session);
+    const ProcedureKind procedure = procedureKindOf(state_.session);
     const bool moveKey = isArrowKey(key) || key == Qt::Key_Home;
 
     if (moveKey && run.ResultShown) {
@@ -85,7 +85,8 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
         return;
     }
     // A key press that falls due for a flicker toggle is spent on the toggle.
-    if (moveKey && (procedure == Procedure::TrenScotoma || procedure == Procedure::TrenKosogl) &&
+    if (moveKey &&
+        (procedure == ProcedureKind::TrenScotoma || procedure == ProcedureKind::TrenKosogl) &&
         toggleFlickerIfDue()) {
         return;
     }
@@ -93,7 +94,7 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
     // figure to move.
     const std::int16_t held = run.ActiveFigure;
     const bool scale =
-        procedure == Procedure::DiagKosogl && state_.session.ObjectNumber == kScaleVariant;
+        procedure == ProcedureKind::DiagKosogl && state_.session.ObjectNumber == kScaleVariant;
     const bool swap = modifiers.testFlag(Qt::AltModifier) && held != FigureNone &&
                       isKosoglProcedure(procedure) && !scale;
     if (swap) {
@@ -107,7 +108,7 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
 }
 
-void StimulusRun::handleKey(Procedure procedure, int key, bool shift) {
+void StimulusRun::handleKey(ProcedureKind procedure, int key, bool shift) {
     RunState& run = state_.run;
     const bool moveKey = isArrowKey(key) || key == Qt::Key_Home;
     if (moveKey && run.TimeBoxActive) {
@@ -116,11 +117,11 @@ void StimulusRun::handleKey(Procedure procedure, int key, bool shift) {
     }
     if (key == Qt::Key_Home) {
         switch (procedure) {
-        case Procedure::DiagScotoma:
-        case Procedure::DiagFuzia:
-        case Procedure::TrenScotoma:
-        case Procedure::TrenBifics:
-        case Procedure::TrenCvetotest:
+        case ProcedureKind::DiagScotoma:
+        case ProcedureKind::DiagFuzia:
+        case ProcedureKind::TrenScotoma:
+        case ProcedureKind::TrenBifics:
+        case ProcedureKind::TrenCvetotest:
             restartStep();
             break;
         default:
@@ -132,7 +133,7 @@ void StimulusRun::handleKey(Procedure procedure, int key, bool shift) {
     }
     if (isEnterKey(key)) {
         // The pause between two scotoma directions takes no answer.
-        if (procedure == Procedure::DiagScotoma && timer2_->isActive()) {
+        if (procedure == ProcedureKind::DiagScotoma && timer2_->isActive()) {
             return;
         }
         run.ActiveFigure = FigureNone;
@@ -145,16 +146,16 @@ void StimulusRun::handleKey(Procedure procedure, int key, bool shift) {
             return;
         }
         switch (procedure) {
-        case Procedure::DiagCvetotest:
+        case ProcedureKind::DiagCvetotest:
             host_.closeWindow();
             break;
-        case Procedure::DiagKosogl:
+        case ProcedureKind::DiagKosogl:
             kosoglAnswer();
             break;
-        case Procedure::DiagScotoma:
+        case ProcedureKind::DiagScotoma:
             scotomaAnswer(false);
             break;
-        case Procedure::DiagFuzia:
+        case ProcedureKind::DiagFuzia:
             CaptureResult();
             break;
         default:
@@ -207,10 +208,10 @@ bool StimulusRun::toggleFlickerIfDue() {
 void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
     Q_UNUSED(y);
     RunState& run = state_.run;
-    const Procedure procedure = procedureOf(state_.session);
+    const ProcedureKind procedure = procedureKindOf(state_.session);
     // The pause between two scotoma directions takes no answer (a double click would
     // otherwise close the window and lose the directions measured so far).
-    if (procedure == Procedure::DiagScotoma && timer2_->isActive()) {
+    if (procedure == ProcedureKind::DiagScotoma && timer2_->isActive()) {
         return;
     }
     if (run.ResultShown && clickAfterResultCloses(procedure, state_.session)) {
@@ -218,7 +219,7 @@ void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
         return;
     }
     switch (procedure) {
-    case Procedure::DiagCvetotest:
+    case ProcedureKind::DiagCvetotest:
         run.ClickX = x;
         if (run.ResultShown) {
             host_.closeWindow();
@@ -227,7 +228,7 @@ void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
             CaptureResult();
         }
         break;
-    case Procedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         if (run.StepNo == 9) {
             host_.closeWindow();
             run.StepNo = 0;
@@ -235,10 +236,10 @@ void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
             scotomaAnswer(true);
         }
         break;
-    case Procedure::DiagFuzia:
+    case ProcedureKind::DiagFuzia:
         CaptureResult();
         break;
-    case Procedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         if (state_.session.ObjectNumber == kScaleVariant) {
             kosoglAnswer();
         } else if (run.ActiveFigure != FigureNone || run.Touched || button == Qt::RightButton) {
@@ -256,8 +257,8 @@ void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
 void StimulusRun::click() {
     RunState& run = state_.run;
     SessionParams& session = state_.session;
-    const Procedure procedure = procedureOf(session);
-    if (procedure == Procedure::TrenKosogl && run.FigurePicked) {
+    const ProcedureKind procedure = procedureKindOf(session);
+    if (procedure == ProcedureKind::TrenKosogl && run.FigurePicked) {
         return;
     }
     timerM_->stop();
@@ -265,10 +266,10 @@ void StimulusRun::click() {
     if (!isKosoglProcedure(procedure)) {
         return;
     }
-    if (procedure == Procedure::TrenKosogl && session.WorkMode >= 0 && run.Touched) {
+    if (procedure == ProcedureKind::TrenKosogl && session.WorkMode >= 0 && run.Touched) {
         return;
     }
-    if (procedure == Procedure::DiagKosogl &&
+    if (procedure == ProcedureKind::DiagKosogl &&
         (run.Touched || session.ObjectNumber == kScaleVariant)) {
         return;
     }
@@ -282,7 +283,7 @@ void StimulusRun::click() {
     pickFigureUnderCursor(procedure);
 }
 
-void StimulusRun::pickFigureUnderCursor(Procedure procedure) {
+void StimulusRun::pickFigureUnderCursor(ProcedureKind procedure) {
     RunState& run = state_.run;
     const PaletteIndices& indices = state_.indices;
     const QPoint at = seams_.cursor.position();
@@ -299,8 +300,9 @@ void StimulusRun::pickFigureUnderCursor(Procedure procedure) {
     }
     if (picked) {
         run.FigurePicked = true;
-        const bool touches = procedure == Procedure::DiagKosogl ||
-                             (procedure == Procedure::TrenKosogl && state_.session.WorkMode >= 0);
+        const bool touches =
+            procedure == ProcedureKind::DiagKosogl ||
+            (procedure == ProcedureKind::TrenKosogl && state_.session.WorkMode >= 0);
         if (touches) {
             run.Touched = true;
         }
@@ -315,18 +317,18 @@ void StimulusRun::pickFigureUnderCursor(Procedure procedure) {
 
 void StimulusRun::mouseMove(int x, int y) {
     RunState& run = state_.run;
-    const Procedure procedure = procedureOf(state_.session);
-    if (run.ResultShown || (procedure == Procedure::TrenScotoma && run.TargetReached) ||
-        (procedure == Procedure::DiagScotoma && timerMove_->isActive()) ||
-        (procedure == Procedure::TrenKosogl && timer2_->isActive())) {
+    const ProcedureKind procedure = procedureKindOf(state_.session);
+    if (run.ResultShown || (procedure == ProcedureKind::TrenScotoma && run.TargetReached) ||
+        (procedure == ProcedureKind::DiagScotoma && timerMove_->isActive()) ||
+        (procedure == ProcedureKind::TrenKosogl && timer2_->isActive())) {
         return;
     }
     switch (procedure) {
-    case Procedure::DiagCvetotest:
-    case Procedure::DiagFuzia:
-    case Procedure::TrenCvetotest:
+    case ProcedureKind::DiagCvetotest:
+    case ProcedureKind::DiagFuzia:
+    case ProcedureKind::TrenCvetotest:
         return; // the mouse moves nothing here
-    case Procedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         return; // the bifixation training's mouse rules come with the training
     default:
         break;
@@ -346,19 +348,19 @@ void StimulusRun::mouseMove(int x, int y) {
     recentreCursor(procedure, x, y);
 }
 
-void StimulusRun::mouseMoveFigure(Procedure procedure, FigureMove move) {
+void StimulusRun::mouseMoveFigure(ProcedureKind procedure, FigureMove move) {
     RunState& run = state_.run;
     const SessionParams& session = state_.session;
     const QSize client = screenSize();
-    if (procedure == Procedure::DiagScotoma &&
+    if (procedure == ProcedureKind::DiagScotoma &&
         scotomaDiagonalRefused(run.StepNo, restrictToDirection(move, run.StepNo), run.RedRect,
                                client.height())) {
         return;
     }
-    if (isKosoglProcedure(procedure) || procedure == Procedure::TrenScotoma) {
+    if (isKosoglProcedure(procedure) || procedure == ProcedureKind::TrenScotoma) {
         toggleFlickerIfDue();
         const bool scale =
-            procedure == Procedure::DiagKosogl && session.ObjectNumber == kScaleVariant;
+            procedure == ProcedureKind::DiagKosogl && session.ObjectNumber == kScaleVariant;
         if (scale) {
             move = keepScaleAxis(move, run.VerticalPhase);
         }
@@ -390,7 +392,7 @@ void StimulusRun::mouseMoveFigure(Procedure procedure, FigureMove move) {
     MoveFigure(move.dx, move.dy);
 }
 
-void StimulusRun::recentreCursor(Procedure procedure, int x, int y) {
+void StimulusRun::recentreCursor(ProcedureKind procedure, int x, int y) {
     RunState& run = state_.run;
     if (run.ActiveFigure == FigureNone) {
         return;
@@ -410,8 +412,8 @@ void StimulusRun::recentreCursor(Procedure procedure, int x, int y) {
 }
 
 void StimulusRun::Timer2Timer() {
-    switch (procedureOf(state_.session)) {
-    case Procedure::DiagScotoma:
+    switch (procedureKindOf(state_.session)) {
+    case ProcedureKind::DiagScotoma:
         // The pause after a click ends: the next direction.
         timer2_->stop();
         BuildScene();

@@ -1,9 +1,9 @@
 // The run's entry points into figure movement and flicker.
 #include "platform/Clock.h"
-#include "procedures/FigureMovement.h"
-#include "procedures/Flicker.h"
 #include "procedures/StimulusHost.h"
 #include "procedures/StimulusRun.h"
+#include "stimulus/FigureMovement.h"
+#include "stimulus/Flicker.h"
 
 namespace trelon {
 

@@ -1,17 +1,17 @@
 #include "procedures/StimulusRun.h"
 
+#include "common/Rounding.h"
 #include "display/Canvas.h"
 #include "display/DisplayDevice.h"
-#include "display/SceneBuilder.h"
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
-#include "procedures/FeedbackSound.h"
-#include "procedures/Procedure.h"
-#include "procedures/Rounding.h"
-#include "procedures/ScotomaMapLabels.h"
+#include "procedures/SceneBuilder.h"
 #include "procedures/StimulusHost.h"
-#include "shell/SharedState.h"
+#include "state/ProcedureKind.h"
+#include "state/SharedState.h"
+#include "stimulus/FeedbackSound.h"
+#include "stimulus/ScotomaMapLabels.h"
 
 namespace trelon {
 
@@ -107,27 +107,27 @@ void StimulusRun::FormActivate() {
     timer1_->setInterval(state_.settings.TimeShowRezult);
     timerM_->stop();
 
-    switch (procedureOf(state_.session)) {
-    case Procedure::DiagScotoma:
-    case Procedure::TrenScotoma:
+    switch (procedureKindOf(state_.session)) {
+    case ProcedureKind::DiagScotoma:
+    case ProcedureKind::TrenScotoma:
         run.StepNo = 1;
         BuildScene();
         break;
-    case Procedure::DiagFuzia:
-    case Procedure::TrenBifics:
-    case Procedure::TrenCvetotest:
+    case ProcedureKind::DiagFuzia:
+    case ProcedureKind::TrenBifics:
+    case ProcedureKind::TrenCvetotest:
         seams_.cursor.hide();
         BuildScene();
         break;
-    case Procedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         BuildScene();
         timerM_->stop();
         break;
-    case Procedure::DiagCvetotest:
-    case Procedure::DiagKosogl:
+    case ProcedureKind::DiagCvetotest:
+    case ProcedureKind::DiagKosogl:
         BuildScene();
         break;
-    case Procedure::None:
+    case ProcedureKind::None:
         break;
     }
 }

@@ -7,8 +7,8 @@
 //
 // Drawing goes to the surfaces of SharedState::display; everything else outside the core
 // goes through the platform seams.
-#include "display/RoleColours.h"
 #include "platform/PlatformSeams.h"
+#include "state/RoleColours.h"
 
 #include <QPolygon>
 #include <QSize>
@@ -21,7 +21,7 @@ namespace trelon {
 
 class SceneBuilder;
 class Surface;
-enum class Procedure;
+enum class ProcedureKind;
 struct FigureMove;
 class Timer;
 class StimulusHost;
@@ -112,21 +112,21 @@ private:
     bool appendSessionRecord();
 
     // The patient's input (RunInput.cpp): key rules 4 to 8 after the flicker and Alt rules.
-    void handleKey(Procedure procedure, int key, bool shift);
+    void handleKey(ProcedureKind procedure, int key, bool shift);
     // Home: the current step starts again on a cleared screen.
     void restartStep();
     // The flicker of a training toggles instead of a key or before a mouse move when due;
     // true when it toggled.
     bool toggleFlickerIfDue();
     // A mouse move of the active figure, after the speed limit.
-    void mouseMoveFigure(Procedure procedure, FigureMove move);
+    void mouseMoveFigure(ProcedureKind procedure, FigureMove move);
     // The cursor jumps back onto the active figure when it came near an edge.
-    void recentreCursor(Procedure procedure, int x, int y);
+    void recentreCursor(ProcedureKind procedure, int x, int y);
     // A click on a figure's pixel picks it up.
-    void pickFigureUnderCursor(Procedure procedure);
+    void pickFigureUnderCursor(ProcedureKind procedure);
 
     // The diagnostics' own rules (DiagnosticInput.cpp).
-    void diagnosticArrowKey(Procedure procedure, int key, bool shift);
+    void diagnosticArrowKey(ProcedureKind procedure, int key, bool shift);
     // The angle test's answer by (VerticalPhase, ResultShown), for Enter and the scale's click.
     void kosoglAnswer();
     // The scotoma test's answer for the current direction; a click pauses 100 ms before the

@@ -2,7 +2,7 @@
 // at sizes that fit the scenes; the previews use colours the set-up screen shows exactly.
 #include "AssetReading.h"
 
-#include "display/PictureFiles.h"
+#include "stimulus/PictureFiles.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "common/Cp1251.h"
 #include "common/FileSystem.h"
+#include "common/Cp1251.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,8 +41,10 @@ TEST(FileLookup, PrefersTheExactSpellingWhenBothExist) {
     QTemporaryDir dir;
     writeFile(dir.path() + QStringLiteral("/a.txt"), "lower");
     writeFile(dir.path() + QStringLiteral("/A.txt"), "upper");
-    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("A.txt")), dir.path() + QStringLiteral("/A.txt"));
-    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("a.txt")), dir.path() + QStringLiteral("/a.txt"));
+    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("A.txt")),
+              dir.path() + QStringLiteral("/A.txt"));
+    EXPECT_EQ(resolvePath(dir.path(), QStringLiteral("a.txt")),
+              dir.path() + QStringLiteral("/a.txt"));
 }
 
 TEST(SafeWrites, AtomicWriteReplacesWholeAndLeavesNoTemporary) {

@@ -1,6 +1,6 @@
 #include "display/Canvas.h"
 
-#include "DisplayTestSupport.h"
+#include "support/DisplayTestSupport.h"
 
 #include <QSet>
 

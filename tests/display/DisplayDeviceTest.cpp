@@ -1,6 +1,6 @@
 #include "display/DisplayDevice.h"
 
-#include "DisplayTestSupport.h"
+#include "support/DisplayTestSupport.h"
 
 #include <QSet>
 #include <functional>

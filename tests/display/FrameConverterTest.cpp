@@ -1,6 +1,6 @@
 #include "display/FrameConverter.h"
 
-#include "DisplayTestSupport.h"
+#include "support/DisplayTestSupport.h"
 
 namespace trelon {
 namespace {

@@ -1,7 +1,7 @@
 #include "display/Surface.h"
 
-#include "DisplayTestSupport.h"
 #include "display/Canvas.h"
+#include "support/DisplayTestSupport.h"
 
 namespace trelon {
 namespace {

@@ -4,7 +4,7 @@
 // lies in a temporary folder, the default scale (0.29 mm per pixel, 8.9 mm per degree) and
 // 100 cm. One pixel is then 0.29 / 8.9 x 50 / 100 = 0.016292 degrees, so 100 pixels are
 // 1.6292 degrees.
-#include "display/SceneFixture.h"
+#include "SceneFixture.h"
 #include "results/ResultRecordCodec.h"
 #include "support/TestHelpers.h"
 

@@ -3,7 +3,7 @@
 #include "RunFixture.h"
 
 #include "display/Canvas.h"
-#include "procedures/ScotomaMapLabels.h"
+#include "stimulus/ScotomaMapLabels.h"
 
 namespace trelon::test {
 namespace {

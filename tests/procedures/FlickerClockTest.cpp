@@ -1,6 +1,6 @@
 // The flicker clock: when a toggle is due and when the clock stops; and its place in the run.
 #include "RunFixture.h"
-#include "procedures/Flicker.h"
+#include "stimulus/Flicker.h"
 
 namespace trelon::test {
 namespace {

@@ -3,10 +3,10 @@
 // primary, scene and auxiliary surfaces, two figures drawn as the scene builders compose
 // them (own entry over the background, IndexAll where they overlap) and a reference picture
 // to compare a surface with after moves.
-#include "display/DisplayTestSupport.h"
-#include "procedures/FigureMovement.h"
-#include "procedures/Flicker.h"
-#include "shell/SharedState.h"
+#include "state/SharedState.h"
+#include "stimulus/FigureMovement.h"
+#include "stimulus/Flicker.h"
+#include "support/DisplayTestSupport.h"
 #include "support/FakeDialogs.h"
 
 #include <gtest/gtest.h>

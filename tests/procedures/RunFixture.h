@@ -2,10 +2,10 @@
 // A stimulus run on an emulated 200 x 150 screen with fake timers, clock, cursor, sound and
 // dialogs. The palette holds the four role colours at entries 21..24 and distinct greys
 // elsewhere, so every colour word lands on one known entry.
-#include "display/DisplayTestSupport.h"
-#include "display/PaletteRoutines.h"
 #include "procedures/StimulusRun.h"
-#include "shell/SharedState.h"
+#include "state/SharedState.h"
+#include "stimulus/PaletteRoutines.h"
+#include "support/DisplayTestSupport.h"
 #include "support/FakeSeams.h"
 #include "support/FakeStimulusHost.h"
 

@@ -11,11 +11,11 @@ namespace trelon::test {
 
 class FakeDialogs : public Dialogs {
 public:
-    QStringList informations;             // texts of information boxes, in order
-    QStringList errors;                   // "title|text" of error boxes
-    QStringList confirmations;            // questions asked
-    QStringList folderRequests;           // start folders of folder dialogs
-    std::deque<bool> confirmAnswers;      // next answers; Yes when empty
+    QStringList informations;          // texts of information boxes, in order
+    QStringList errors;                // "title|text" of error boxes
+    QStringList confirmations;         // questions asked
+    QStringList folderRequests;        // start folders of folder dialogs
+    std::deque<bool> confirmAnswers;   // next answers; Yes when empty
     std::deque<QString> folderAnswers; // next chosen folders; cancel when empty
 
     void information(const QString& text) override { informations << text; }

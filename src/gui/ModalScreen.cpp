@@ -1,0 +1,26 @@
+#include "gui/ModalScreen.h"
+
+#include "gui/ScreenGeometry.h"
+
+#include <QKeyEvent>
+
+namespace trelon {
+
+ModalScreen::ModalScreen(QWidget* parent) : QDialog(parent) {
+    setModal(true);
+}
+
+int ModalScreen::showModal() {
+    maximiseToScreen(this);
+    return exec();
+}
+
+void ModalScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace trelon

@@ -1,0 +1,112 @@
+#include "patients/RegistryFixture.h"
+
+#include <QFileInfo>
+
+using namespace trelon;
+using namespace trelon::test;
+
+namespace {
+
+// Root ignores permission bits, so an unwritable folder is made from paths that no user can
+// write through: a "folder" below a regular file, or one whose People.txt is a folder.
+QString folderBelowFile(const QString& base) {
+    writeBytes(base + QStringLiteral("/plain-file"), "x");
+    return base + QStringLiteral("/plain-file/data/");
+}
+
+} // namespace
+
+class DataFolderTest : public RegistryTest {};
+
+TEST_F(DataFolderTest, WritableProgramFolderBecomesTheDataFolder) {
+    writeBytes(dir() + QStringLiteral("people.TXT"), "A\r\n1\r\n"); // found regardless of case
+    int splashHidden = 0;
+    ASSERT_TRUE(registry->SetUpDataFolder([&] { ++splashHidden; }));
+
+    EXPECT_EQ(paths.DataDir, dir());
+    EXPECT_EQ(paths.PeopleFilePath, dir() + QStringLiteral("people.TXT"));
+    EXPECT_EQ(readBytes(paths.PeopleFilePath), QByteArray("A\r\n1\r\n"));
+    EXPECT_FALSE(QFileInfo::exists(dir() + QStringLiteral("People.txt")));
+    EXPECT_EQ(readBytes(dir() + QStringLiteral("~~1~~.~~~")), QByteArray("1"));
+    EXPECT_FALSE(QFileInfo::exists(dir() + QStringLiteral("RezClass.dat")));
+    EXPECT_EQ(splashHidden, 0);
+    EXPECT_TRUE(dialogs.folderRequests.isEmpty());
+}
+
+TEST_F(DataFolderTest, MissingPeopleFileIsCreatedEmptyWithItsExactName) {
+    writeBytes(dir() + QStringLiteral("~~1~~.~~~"), "old scratch");
+    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    EXPECT_EQ(readBytes(dir() + QStringLiteral("People.txt")), QByteArray());
+    EXPECT_EQ(readBytes(dir() + QStringLiteral("~~1~~.~~~")), QByteArray("1"));
+    ASSERT_TRUE(registry->LoadPatientList());
+    EXPECT_TRUE(registry->listItems().isEmpty());
+    EXPECT_EQ(registry->selectedIndex(), -1);
+}
+
+TEST_F(DataFolderTest, UnwritableProgramFolderAsksForAFolderAndCancelEndsTheProgram) {
+    paths.ProgramDir = folderBelowFile(tmp.path());
+    int splashHidden = 0;
+    EXPECT_FALSE(registry->SetUpDataFolder([&] { ++splashHidden; }));
+    EXPECT_EQ(splashHidden, 1);
+    EXPECT_EQ(dialogs.folderRequests, QStringList{paths.ProgramDir});
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+    EXPECT_TRUE(paths.DataDir.isEmpty());
+}
+
+TEST_F(DataFolderTest, UnwritableChosenFolderIsRefusedAndTheDialogComesBack) {
+    paths.ProgramDir = folderBelowFile(tmp.path());
+    const QString bad = tmp.path() + QStringLiteral("/bad");
+    const QString good = tmp.path() + QStringLiteral("/good"); // chosen without a final '/'
+    ASSERT_TRUE(QDir().mkpath(bad + QStringLiteral("/People.txt")));
+    ASSERT_TRUE(QDir().mkpath(good));
+    writeBytes(good + QStringLiteral("/RezClass.dat"), QByteArray(288, '\x07'));
+    dialogs.folderAnswers = {bad, good};
+    int splashHidden = 0;
+
+    ASSERT_TRUE(registry->SetUpDataFolder([&] { ++splashHidden; }));
+
+    EXPECT_EQ(dialogs.informations, QStringList{texts.FolderNotWritable});
+    EXPECT_EQ(dialogs.folderRequests,
+              (QStringList{paths.ProgramDir, paths.ProgramDir})); // always from the program folder
+    EXPECT_GE(splashHidden, 1);
+    EXPECT_EQ(paths.DataDir, good + QLatin1Char('/'));
+    EXPECT_EQ(paths.PeopleFilePath, good + QStringLiteral("/People.txt"));
+    EXPECT_EQ(paths.ResultsFilePath, good + QStringLiteral("/RezClass.dat"));
+    EXPECT_EQ(readBytes(good + QStringLiteral("/People.txt")), QByteArray());
+    EXPECT_EQ(readBytes(good + QStringLiteral("/~~1~~.~~~")), QByteArray("1"));
+    // An existing common results file is opened, not emptied.
+    EXPECT_EQ(readBytes(good + QStringLiteral("/RezClass.dat")), QByteArray(288, '\x07'));
+}
+
+TEST_F(DataFolderTest, ChosenFolderGetsAnEmptyCommonResultsFile) {
+    paths.ProgramDir = folderBelowFile(tmp.path());
+    const QString chosen = tmp.path() + QStringLiteral("/chosen/");
+    ASSERT_TRUE(QDir().mkpath(chosen));
+    dialogs.folderAnswers = {chosen};
+    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    EXPECT_EQ(paths.DataDir, chosen);
+    EXPECT_EQ(readBytes(chosen + QStringLiteral("RezClass.dat")), QByteArray());
+    EXPECT_EQ(registry->commonResultsFile(), chosen + QStringLiteral("RezClass.dat"));
+}
+
+TEST_F(DataFolderTest, ResultsFolderIsCreatedOnceAndFoundRegardlessOfCase) {
+    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+    EXPECT_TRUE(QFileInfo(dir() + QStringLiteral("Rezults")).isDir());
+    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+
+    QTemporaryDir other;
+    paths.DataDir = other.path() + QLatin1Char('/');
+    ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("REZULTS")));
+    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+    EXPECT_EQ(QDir(other.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("REZULTS")});
+    EXPECT_EQ(registry->patientResultsFile(12), paths.DataDir + QStringLiteral("REZULTS/12.dat"));
+}
+
+TEST_F(DataFolderTest, ResultsFolderThatCannotBeCreatedNamesIt) {
+    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    writeBytes(dir() + QStringLiteral("Rezults"), "a file in the way");
+    const FileResult result = registry->EnsureResultsFolder();
+    EXPECT_EQ(result.error, QStringLiteral("Cannot create ") + dir() + QStringLiteral("Rezults"));
+}

@@ -1,0 +1,214 @@
+#include "patients/RegistryFixture.h"
+
+#include <QFileInfo>
+#include <unistd.h>
+
+using namespace trelon;
+using namespace trelon::test;
+
+namespace {
+const QString kIvanov = QStringLiteral("Иванов Иван");
+const QByteArray kFour = "A\r\n1\r\nB\r\n2\r\nC\r\n3\r\nD\r\n4\r\n";
+} // namespace
+
+class PatientListTest : public RegistryTest {};
+
+TEST_F(PatientListTest, EmptyListGivesNumberOneToTheFirstPatient) {
+    start({});
+    EXPECT_TRUE(registry->listItems().isEmpty());
+    EXPECT_EQ(registry->MaxPatientNumber(), 0);
+    EXPECT_EQ(registry->editAllText(), QStringLiteral("0"));
+    EXPECT_FALSE(registry->addEnabled());
+
+    add(kIvanov);
+    EXPECT_EQ(readBytes(people()), cp1251(kIvanov) + "\r\n1\r\n");
+    EXPECT_EQ(static_cast<unsigned char>(readBytes(people()).at(0)), 0xC8); // "И" in Windows-1251
+    EXPECT_EQ(registry->editAllText(), QStringLiteral("1"));
+    EXPECT_EQ(registry->listText(), kIvanov);
+    EXPECT_EQ(registry->MaxPatientNumber(), 1);
+    EXPECT_EQ(registry->editFamText(), QString());
+    EXPECT_FALSE(registry->addEnabled());
+    EXPECT_EQ(registry->requestedFocus(), PatientRegistry::Focus::PatientList);
+}
+
+TEST_F(PatientListTest, AddingSelectsTheNewPatientAmongOthers) {
+    start(cp1251(QStringLiteral("Яковлев\r\n1\r\nАндреев\r\n2\r\n")));
+    EXPECT_EQ(registry->listText(), QStringLiteral("Андреев")); // first of the sorted items
+    EXPECT_EQ(registry->editAllText(), QStringLiteral("2"));
+
+    add(QStringLiteral("Петров"));
+    EXPECT_EQ(registry->listItems(),
+              (QStringList{QStringLiteral("Андреев"), QStringLiteral("Петров"),
+                           QStringLiteral("Яковлев")}));
+    EXPECT_EQ(registry->listText(), QStringLiteral("Петров"));
+    EXPECT_EQ(registry->editAllText(), QStringLiteral("3"));
+    EXPECT_EQ(registry->PatientCount(), 3);
+}
+
+TEST_F(PatientListTest, ExactDuplicateIsRefusedButOtherCaseIsAnotherPatient) {
+    start(cp1251(kIvanov + QStringLiteral("\r\n1\r\n")));
+    const QByteArray before = readBytes(people());
+
+    add(kIvanov);
+    EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Такой пациент уже существует.")});
+    EXPECT_EQ(registry->requestedFocus(), PatientRegistry::Focus::EditFam);
+    EXPECT_EQ(readBytes(people()), before);
+    EXPECT_EQ(registry->editFamText(), kIvanov);
+
+    add(kIvanov.toUpper());
+    EXPECT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(readBytes(people()), before + cp1251(kIvanov.toUpper()) + "\r\n2\r\n");
+    EXPECT_EQ(registry->listText(), kIvanov.toUpper());
+}
+
+TEST_F(PatientListTest, NamesTheFileCannotHoldAreRefusedAndNothingIsWritten) {
+    start("A\r\n1\r\n");
+    add(QStringLiteral("Ivanov \u4E2D\u4E2D"));
+    add(QStringLiteral("Two\nLines"));
+    add(QStringLiteral("Two\rLines"));
+    ASSERT_EQ(dialogs.informations.size(), 3);
+    EXPECT_EQ(dialogs.informations[0],
+              QStringLiteral("Имя содержит символы, которые нельзя сохранить: \u4E2D"));
+    EXPECT_TRUE(dialogs.informations[1].contains(QStringLiteral("перевод строки")));
+    EXPECT_EQ(dialogs.informations[2], dialogs.informations[1]);
+    EXPECT_EQ(registry->requestedFocus(), PatientRegistry::Focus::EditFam);
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\n"));
+    EXPECT_EQ(registry->PatientCount(), 1);
+}
+
+TEST_F(PatientListTest, ReadingToleratesLoneLineFeedsAndAMissingFinalLineEnd) {
+    start("A\n1\r\nB b\r\n2");
+    ASSERT_EQ(registry->PatientCount(), 2);
+    EXPECT_EQ(registry->patients()[1].name, QStringLiteral("B b"));
+    EXPECT_EQ(registry->patients()[1].number, QStringLiteral("2"));
+    // The new name must not be glued to the unended last line.
+    add(QStringLiteral("C"));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\n1\r\nB b\r\n2\r\nC\r\n3\r\n"));
+}
+
+TEST_F(PatientListTest, BadNumberLineNamesFileAndLineAndKeepsTheOldList) {
+    start("A\r\n1\r\nB\r\n2\r\n");
+    const QStringList itemsBefore = registry->listItems();
+    errorsExpected = true;
+
+    const QByteArray bad = "A\r\n1\r\nB\r\n2\r\nC\r\nx3\r\n";
+    writeBytes(people(), bad);
+    EXPECT_FALSE(registry->LoadPatientList());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(people())) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("строка 6")));
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("\"x3\" не является целым числом.")));
+    EXPECT_EQ(registry->listItems(), itemsBefore);
+    EXPECT_EQ(registry->PatientCount(), 2);
+    EXPECT_EQ(registry->MaxPatientNumber(), 2);
+    EXPECT_EQ(readBytes(people()), bad);
+
+    for (const QByteArray& broken : {QByteArray("A\r\n1\r\n 2\r\n"), QByteArray("A\r\n 1\r\n")}) {
+        writeBytes(people(), broken);
+        EXPECT_FALSE(registry->LoadPatientList()) << broken.constData();
+    }
+    EXPECT_TRUE(dialogs.errors[1].contains(QStringLiteral("строка 3")));
+    EXPECT_TRUE(dialogs.errors[2].contains(QStringLiteral("строка 2")));
+}
+
+TEST_F(PatientListTest, NameWithoutNumberLineIsAnErrorEvenAsATrailingBlankLine) {
+    start({});
+    errorsExpected = true;
+    writeBytes(people(), cp1251(QStringLiteral("A\r\n1\r\nБорисов\r\n")));
+    EXPECT_FALSE(registry->LoadPatientList());
+    writeBytes(people(), "A\r\n1\r\n\r\n");
+    EXPECT_FALSE(registry->LoadPatientList());
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("строка 3")));
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Борисов")));
+    EXPECT_TRUE(dialogs.errors[1].contains(QStringLiteral("строка 3")));
+    EXPECT_TRUE(registry->listItems().isEmpty());
+}
+
+TEST_F(PatientListTest, MissingPeopleFileIsReportedByName) {
+    start({});
+    errorsExpected = true;
+    ASSERT_TRUE(QFile::remove(people()));
+    EXPECT_FALSE(registry->LoadPatientList());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(people()));
+}
+
+TEST_F(PatientListTest, FailedAppendIsReportedAndChangesNothing) {
+    start("A\r\n1\r\n");
+    errorsExpected = true;
+    paths.PeopleFilePath = dir() + QStringLiteral("no-such-folder/People.txt");
+    add(QStringLiteral("B"));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(paths.PeopleFilePath));
+    EXPECT_EQ(registry->PatientCount(), 1);
+    EXPECT_EQ(registry->editFamText(), QStringLiteral("B")); // kept for another try
+}
+
+TEST_F(PatientListTest, DeletingTheThirdOfFourKeepsTheHighestNumber) {
+    start(kFour);
+    registry->ComboBox2Change(indexOf(QStringLiteral("C")));
+    ASSERT_EQ(registry->editAllText(), QStringLiteral("3"));
+    registry->DeleteSelectedPatient();
+
+    EXPECT_EQ(dialogs.confirmations, QStringList{QStringLiteral("Удаляется пациент - C")});
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\nD\r\n4\r\n"));
+    EXPECT_EQ(registry->listItems(),
+              (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("D")}));
+    EXPECT_EQ(registry->listText(), QStringLiteral("A"));
+    add(QStringLiteral("E"));
+    EXPECT_EQ(registry->editAllText(), QStringLiteral("5"));
+}
+
+TEST_F(PatientListTest, DeletingTheHighestLetsItsNumberBeUsedAgain) {
+    start("A\r\n1\r\nB\r\n2\r\nD\r\n4\r\n");
+    registry->ComboBox2Change(indexOf(QStringLiteral("D")));
+    registry->DeleteSelectedPatient();
+    EXPECT_EQ(registry->MaxPatientNumber(), 2);
+    add(QStringLiteral("E"));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\nE\r\n3\r\n"));
+}
+
+TEST_F(PatientListTest, DeletingAnUnknownNumberRewritesTheSameList) {
+    start(cp1251(QStringLiteral("Ёлкин\n1\r\nB\r\n2")));
+    ASSERT_TRUE(registry->DeletePatient(9));
+    EXPECT_EQ(readBytes(people()), cp1251(QStringLiteral("Ёлкин\r\n1\r\nB\r\n2\r\n")));
+    EXPECT_EQ(registry->PatientCount(), 2);
+}
+
+TEST_F(PatientListTest, DeletionAsksFirstAndDoesNothingWithoutAnAnswerOrASelection) {
+    start(kFour);
+    dialogs.confirmAnswers = {false};
+    registry->DeleteSelectedPatient();
+    EXPECT_EQ(dialogs.confirmations.size(), 1);
+    EXPECT_EQ(readBytes(people()), kFour);
+
+    registry->ComboBox2Change(-1);
+    registry->DeleteSelectedPatient();
+    EXPECT_EQ(dialogs.confirmations.size(), 1);
+    EXPECT_EQ(readBytes(people()), kFour);
+}
+
+TEST_F(PatientListTest, DeletionReplacesTheFileInsteadOfTruncatingIt) {
+    start(kFour);
+    // A second name for the old file keeps the old content when the file is replaced whole;
+    // an in-place truncate and rewrite would change it.
+    const QString oldName = dir() + QStringLiteral("old-link.txt");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(people()).constData(), QFile::encodeName(oldName).constData()), 0);
+    ASSERT_TRUE(registry->DeletePatient(2));
+    EXPECT_EQ(readBytes(oldName), kFour);
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nC\r\n3\r\nD\r\n4\r\n"));
+}
+
+TEST_F(PatientListTest, FailedDeletionIsReportedAndLeavesFileAndTableAlone) {
+    start(kFour);
+    errorsExpected = true;
+    // The replacement is written beside the file first; a folder in its place stops it.
+    ASSERT_TRUE(QDir(dir()).mkdir(QStringLiteral(".People.txt.tmp")));
+    EXPECT_FALSE(registry->DeletePatient(2));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(people()));
+    EXPECT_EQ(readBytes(people()), kFour);
+    EXPECT_EQ(registry->PatientCount(), 4);
+}

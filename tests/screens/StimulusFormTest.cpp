@@ -1,0 +1,113 @@
+// The stimulus window shown modally on the offscreen platform, over fake seams.
+#include "screens/StimulusForm.h"
+
+#include "display/DisplayDevice.h"
+#include "platform/PlatformSeams.h"
+#include "procedures/StimulusRun.h"
+#include "state/SharedState.h"
+#include "support/DisplayTestSupport.h"
+#include "support/FakeSeams.h"
+
+#include "support/FakeSeams.h"
+#include <QGuiApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace trelon::test {
+namespace {
+
+class StimulusFormTest : public ::testing::Test, protected FakeSeams {
+protected:
+    void SetUp() override {
+        state.display.DisplayDevice = makeDevice(QSize(320, 240));
+        state.display.DisplayPalette = makePalette(*state.display.DisplayDevice, greyTable());
+        ASSERT_EQ(state.display.DisplayDevice->createPrimarySurface(state.display.PrimarySurface),
+                  DisplayResult::Ok);
+        state.display.PrimarySurface->attachPalette(state.display.DisplayPalette);
+        state.session.IsDiagnostics = 0;
+        state.session.ProcedureNumber = 3; // TrenBifics: the cursor is hidden
+        form = std::make_unique<TForm1>(state, seams);
+    }
+
+    // Shows the window modally; whileShown runs from its event loop. Returns false when the
+    // window had to be closed by the safety timer.
+    bool showModally(const std::function<void()>& whileShown) {
+        bool closedBySafety = false;
+        QTimer::singleShot(0, form.get(), whileShown);
+        QTimer safety;
+        safety.setSingleShot(true);
+        QObject::connect(&safety, &QTimer::timeout, form.get(), [&] {
+            closedBySafety = true;
+            form->done(0);
+        });
+        safety.start(3000);
+        form->showModal();
+        return !closedBySafety;
+    }
+
+    SharedState state;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(StimulusFormTest, ShowingActivatesTheRunAndEscapeClosesIt) {
+    bool activated = false;
+    bool survivedOtherKeys = false;
+    ASSERT_TRUE(showModally([&] {
+        activated = entriesOn(*state.display.PrimarySurface) == QSet<int>{23} && !cursor.visible;
+        // Enter, Tab and the arrows belong to the procedures, not to the dialog.
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Left}) {
+            QTest::keyClick(form.get(), key);
+        }
+        survivedOtherKeys = form->isVisible();
+        QTest::keyClick(form.get(), Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(activated);
+    EXPECT_TRUE(survivedOtherKeys);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(state.display.PrimarySurface) << "closing releases the surfaces";
+    EXPECT_TRUE(state.display.DisplayPalette);
+    EXPECT_FALSE(state.SessionAborted);
+    EXPECT_TRUE(cursor.visible);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(StimulusFormTest, LosingTheApplicationFocusClosesAndAbortsTheSession) {
+    ASSERT_TRUE(showModally([&] {
+        form->run().Timer2().start();
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    }));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(state.SessionAborted);
+    EXPECT_FALSE(state.display.DisplayPalette);
+    EXPECT_FALSE(state.display.PrimarySurface);
+    EXPECT_FALSE(form->run().Timer2().isActive());
+}
+
+TEST_F(StimulusFormTest, FocusChangesWhileHiddenAreNotItsBusiness) {
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(state.SessionAborted);
+    EXPECT_TRUE(state.display.DisplayPalette);
+    EXPECT_TRUE(state.display.PrimarySurface);
+
+    // Nor after a run has ended.
+    ASSERT_TRUE(showModally([&] { QTest::keyClick(form.get(), Qt::Key_Escape); }));
+    state.display.DisplayPalette = makePalette(*state.display.DisplayDevice, greyTable());
+    Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(state.SessionAborted);
+    EXPECT_TRUE(state.display.DisplayPalette);
+}
+
+TEST_F(StimulusFormTest, ClosingFromOutsideEndsTheRunToo) {
+    ASSERT_TRUE(showModally([&] {
+        form->run().TimerM().start();
+        form->close();
+    }));
+    EXPECT_FALSE(form->run().TimerM().isActive());
+    EXPECT_FALSE(state.display.PrimarySurface);
+}
+
+} // namespace
+} // namespace trelon::test

@@ -1,0 +1,303 @@
+// Layout and per-procedure activation of the set-up screen.
+#include "setup/ProcedureSetupTestSupport.h"
+
+using namespace trelon;
+using namespace trelon::test;
+using C = SetupControl;
+using P = ProcedureKind;
+
+namespace {
+
+class ProcedureSetupActivation : public ProcedureSetupFixture {};
+
+TEST(ProcedureSetupLayout, CentresTheDesignAreaAndPlacesSwatchesAndButtons) {
+    const SetupControlStates controls = layOutSetupControls(QSize(1024, 768));
+    const int a = 122; // (1024 - 780) / 2
+    const int b = 109; // (768 - 550) / 2
+    const auto at = [&](C id) { return controls[static_cast<int>(id)].rect; };
+    EXPECT_EQ(at(C::RadioGroupAmbliop).topLeft(), QPoint(a + 38, b + 8));
+    EXPECT_EQ(at(C::RadioGroupBifixMove).topLeft(), QPoint(a + 384, b + 360));
+    EXPECT_EQ(at(C::Label7).topLeft(), QPoint(a + 357, b + 221));
+
+    EXPECT_EQ(swatchX(controls), rightEdge(at(C::RadioGroupAmbliop)) - 160);
+    EXPECT_EQ(swatchY(controls), bottomEdge(at(C::RadioGroupDistant)) + 20);
+    EXPECT_EQ(at(C::Label9).topLeft(), QPoint(a + 58, swatchY(controls) + 10));
+    EXPECT_EQ(at(C::Label11).topLeft(), QPoint(a + 58, swatchY(controls) + 110));
+
+    const QRect start = at(C::BitBtn1);
+    const QRect back = at(C::BitBtn2);
+    EXPECT_EQ(start.y(), b + 540 - start.height());
+    EXPECT_EQ(back.y(), start.y());
+    EXPECT_EQ(start.x(), a + 375 - (start.width() + back.width()) / 2);
+    EXPECT_EQ(back.x(), rightEdge(start) + 30);
+}
+
+TEST(ProcedureSetupLayout, OddAndSmallScreensHalveTowardsZero) {
+    const SetupControlStates odd = layOutSetupControls(QSize(783, 553));
+    EXPECT_EQ(odd[static_cast<int>(C::RadioGroupAmbliop)].rect.topLeft(), QPoint(1 + 38, 1 + 8));
+    // 640 x 480: a = -140 / 2 = -70, b = -70 / 2 = -35.
+    const SetupControlStates small = layOutSetupControls(QSize(640, 480));
+    EXPECT_EQ(small[static_cast<int>(C::RadioGroupAmbliop)].rect.topLeft(), QPoint(-32, -27));
+}
+
+TEST_F(ProcedureSetupActivation, EachProcedureShowsItsGroupsAndCaption) {
+    struct Expected {
+        P procedure;
+        const char* caption;
+        std::set<C> groups;
+        bool flickerLabels;
+    };
+    const std::set<C> base = {C::RadioGroupAmbliop, C::RadioGroupDistant};
+    auto with = [&base](std::initializer_list<C> more) {
+        std::set<C> all = base;
+        all.insert(more);
+        return all;
+    };
+    const Expected table[] = {
+        {P::DiagCvetotest, " Диагностика: оценка характера зрения ", base, false},
+        {P::DiagKosogl, " Диагностика: измерение угла косоглазия ",
+         with({C::RadioGroupTestObj, C::RadioGroupSizeScotoma}), false},
+        {P::DiagScotoma, " Диагностика: выявление функциональной скотомы ", base, false},
+        {P::DiagFuzia, " Диагностика: определение фузионных резервов ",
+         with({C::RadioGroupFuz, C::RadioGroupObjFuz, C::RadioGroupSizeFuz}), false},
+        {P::TrenScotoma, " Ликвидация функциональной скотомы ",
+         with({C::RadioGroupScotomObj, C::RadioGroupSizeScotoma, C::RadioGroupSamolet,
+               C::RadioGroupMelkan, C::RadioGroupFrec}),
+         true},
+        {P::TrenKosogl, " Тренировка: устранение косоглазия ",
+         with({C::RadioGroupMelkan, C::RadioGroupFrec, C::RadioGroupTrenObj, C::RadioGroupWork,
+               C::RadioGroupSizeScotoma}),
+         true},
+        {P::TrenBifics, " Тренировка: закрепление слияния ",
+         with({C::RadioGroupTrenFuzObj, C::RadioGroupSkorostKoleb, C::RadioGroupSizeScotoma}),
+         false},
+        {P::TrenCvetotest, " Тренировка: развитие фузионных резервов ",
+         with({C::RadioGroupFuzTren, C::RadioGroupTrenFuzObj, C::RadioGroupSkorost,
+               C::RadioGroupSizeScotoma}),
+         false},
+    };
+    // Opened in turn on the same screen, as the operator would: nothing of one procedure
+    // may remain in the next.
+    for (int round = 0; round < 2; ++round) {
+        for (const Expected& expected : table) {
+            SCOPED_TRACE(expected.caption);
+            open(expected.procedure);
+            EXPECT_EQ(setup->caption(), QString::fromUtf8(expected.caption));
+            EXPECT_EQ(shownGroups(), expected.groups);
+            for (C label : {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5, C::Label6,
+                            C::Label7, C::Label8}) {
+                EXPECT_EQ(shows(label), expected.flickerLabels);
+            }
+            EXPECT_FALSE(setup->timer1Running());
+        }
+    }
+}
+
+TEST_F(ProcedureSetupActivation, ShownGroupsStayInsideTheDesignAreaWithoutOverlapping) {
+    const QRect area(122, 109, 780, 550);
+    for (P procedure : {P::DiagCvetotest, P::DiagKosogl, P::DiagScotoma, P::DiagFuzia,
+                        P::TrenScotoma, P::TrenKosogl, P::TrenBifics, P::TrenCvetotest}) {
+        for (int work = 0; work < 3; ++work) {
+            SCOPED_TRACE(static_cast<int>(procedure) * 10 + work);
+            setup->control(C::RadioGroupWork).itemIndex = work;
+            open(procedure);
+            std::vector<QRect> areas;
+            for (C group : shownGroups()) {
+                areas.push_back(rect(group));
+            }
+            // The picture preview column beside an object group.
+            for (C objects :
+                 {C::RadioGroupTrenObj, C::RadioGroupTrenFuzObj, C::RadioGroupTestObj}) {
+                if (shows(objects)) {
+                    areas.emplace_back(rightEdge(rect(objects)) + 2, rect(objects).y(), 44, 450);
+                }
+            }
+            areas.push_back(rect(C::BitBtn1));
+            for (std::size_t i = 0; i < areas.size(); ++i) {
+                EXPECT_TRUE(area.contains(areas[i])) << i;
+                for (std::size_t j = i + 1; j < areas.size(); ++j) {
+                    EXPECT_FALSE(areas[i].intersects(areas[j])) << i << " " << j;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ProcedureSetupActivation, DiagKosoglScaleLeavesTheSizeGroupDisabled) {
+    setup->control(C::RadioGroupTestObj).itemIndex = 4; // chosen in an earlier session
+    open(P::DiagKosogl);
+    EXPECT_EQ(control(C::RadioGroupTestObj).itemIndex, 0); // back to "Шкала"
+    EXPECT_FALSE(control(C::RadioGroupSizeScotoma).enabled);
+    EXPECT_EQ(rect(C::RadioGroupSizeScotoma).y(), rect(C::RadioGroupTestObj).y());
+    EXPECT_EQ(rightEdge(rect(C::RadioGroupSizeScotoma)), rect(C::RadioGroupTestObj).x() - 20);
+
+    setup->choose(C::RadioGroupTestObj, 1);
+    EXPECT_TRUE(control(C::RadioGroupSizeScotoma).enabled);
+    setup->choose(C::RadioGroupTestObj, 0);
+    EXPECT_FALSE(control(C::RadioGroupSizeScotoma).enabled);
+}
+
+TEST_F(ProcedureSetupActivation, DiagFuziaArrangesSizeBesideObjectAndRefillsSizes) {
+    open(P::DiagFuzia);
+    EXPECT_EQ(rect(C::RadioGroupSizeFuz).topLeft(),
+              QPoint(rect(C::RadioGroupFuz).x(), rect(C::RadioGroupObjFuz).y()));
+    EXPECT_EQ(rightEdge(rect(C::RadioGroupObjFuz)), rightEdge(rect(C::RadioGroupFuz)));
+
+    setup->choose(C::RadioGroupSizeFuz, 2);
+    setup->choose(C::RadioGroupObjFuz, 2);
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).items, QStringList({"8 град.", "6 град.", "4 град."}));
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).itemIndex, 2);
+    setup->choose(C::RadioGroupObjFuz, 1);
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).items, QStringList({"3 град.", "2 град.", "1 град."}));
+    setup->choose(C::RadioGroupObjFuz, 0);
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).items, QStringList({"6 град.", "4 град.", "3 град."}));
+}
+
+TEST_F(ProcedureSetupActivation, TrenScotomaStacksSizeAndDirectionUnderTheObjects) {
+    open(P::TrenScotoma);
+    const QRect objects = rect(C::RadioGroupScotomObj);
+    const QRect size = rect(C::RadioGroupSizeScotoma);
+    EXPECT_EQ(control(C::RadioGroupSizeScotoma).items,
+              QStringList({"Большой", "Средний", "Маленький"}));
+    EXPECT_EQ(size.y(), bottomEdge(objects) + 20);
+    EXPECT_EQ(size.x(), objects.x() + (objects.width() - size.width()) / 2);
+    EXPECT_EQ(rect(C::RadioGroupSamolet).topLeft(), QPoint(objects.x(), bottomEdge(size) + 20));
+
+    EXPECT_FALSE(control(C::RadioGroupSamolet).enabled); // "Мышеловка"
+    setup->choose(C::RadioGroupScotomObj, 2);
+    EXPECT_TRUE(control(C::RadioGroupSamolet).enabled);
+    setup->choose(C::RadioGroupScotomObj, 1);
+    EXPECT_FALSE(control(C::RadioGroupSamolet).enabled);
+
+    // The next procedure gets the two-item size group back.
+    open(P::TrenKosogl);
+    EXPECT_EQ(control(C::RadioGroupSizeScotoma).items, QStringList({"Большой", "Маленький"}));
+}
+
+TEST_F(ProcedureSetupActivation, TrenKosoglWorkModeChoosesTheTimingGroups) {
+    open(P::TrenKosogl);
+    const QRect frequency = rect(C::RadioGroupFrec);
+    const QRect size = rect(C::RadioGroupSizeScotoma);
+    EXPECT_EQ(size.y(), bottomEdge(rect(C::RadioGroupMelkan)) + 10);
+    EXPECT_EQ(size.x(), frequency.x() + (frequency.width() - size.width()) / 2);
+
+    auto timing = [this] {
+        return std::make_tuple(shows(C::RadioGroupPause), shows(C::RadioGroupShagMove),
+                               shows(C::RadioGroupSkorost));
+    };
+    EXPECT_EQ(timing(), std::make_tuple(false, false, false));
+    setup->choose(C::RadioGroupWork, 1);
+    EXPECT_EQ(timing(), std::make_tuple(true, true, false));
+    setup->choose(C::RadioGroupWork, 2);
+    EXPECT_EQ(timing(), std::make_tuple(false, false, true));
+    setup->choose(C::RadioGroupWork, 0);
+    EXPECT_EQ(timing(), std::make_tuple(false, false, false));
+
+    // Activation shows what the remembered mode needs.
+    setup->choose(C::RadioGroupWork, 1);
+    open(P::TrenKosogl);
+    EXPECT_EQ(timing(), std::make_tuple(true, true, false));
+}
+
+TEST_F(ProcedureSetupActivation, FusionTrainingsCentreTheirGroups) {
+    open(P::TrenBifics);
+    QRect size = rect(C::RadioGroupSizeScotoma);
+    const QRect swing = rect(C::RadioGroupSkorostKoleb);
+    EXPECT_EQ(size.y(), rect(C::RadioGroupTrenFuzObj).y());
+    EXPECT_EQ(size.x(), swing.x() + (swing.width() - size.width()) / 2);
+
+    open(P::TrenCvetotest);
+    size = rect(C::RadioGroupSizeScotoma);
+    const QRect speed = rect(C::RadioGroupSkorost);
+    const QRect objects = rect(C::RadioGroupTrenFuzObj);
+    const QRect reserves = rect(C::RadioGroupFuzTren);
+    EXPECT_EQ(bottomEdge(speed), bottomEdge(objects));
+    EXPECT_EQ(size.y(), objects.y());
+    EXPECT_EQ(size.x(), speed.x() + (speed.width() - size.width()) / 2);
+    // Vertically centred in the gap, an odd pixel going below.
+    EXPECT_EQ(reserves.y() - bottomEdge(size),
+              (speed.y() - bottomEdge(size) - reserves.height()) / 2);
+
+    // The speed group moved here goes back to its own place for the strabismus training.
+    setup->control(C::RadioGroupWork).itemIndex = 2;
+    open(P::TrenKosogl);
+    EXPECT_EQ(rect(C::RadioGroupSkorost).topLeft(), QPoint(122 + 376, 109 + 346));
+}
+
+TEST_F(ProcedureSetupActivation, ResetsFlagsFrequencyAndPatient) {
+    open(P::TrenKosogl);
+    setup->choose(C::RadioGroupFrec, 3);
+    setup->choose(C::RadioGroupSizeScotoma, 1);
+    state.SessionAborted = true;
+
+    const QString longName(60, QLatin1Char('N'));
+    open(P::TrenKosogl, longName);
+    EXPECT_EQ(control(C::RadioGroupFrec).itemIndex, 0);
+    EXPECT_EQ(state.session.FlickerHz, 0);
+    EXPECT_EQ(control(C::RadioGroupSizeScotoma).itemIndex, 0);
+    EXPECT_FALSE(state.SessionAborted);
+    EXPECT_FALSE(setup->previewDrawn());
+    EXPECT_EQ(state.session.PatientName, longName.left(50));
+    EXPECT_EQ(state.session.PatientNumber, 7);
+
+    // No patient chosen: the session carries no earlier patient's name.
+    open(P::TrenKosogl, QString());
+    EXPECT_TRUE(state.session.PatientName.isEmpty());
+    EXPECT_EQ(state.session.PatientNumber, 0);
+}
+
+TEST_F(ProcedureSetupActivation, FlickerPreviewFollowsFrequencyAndVariant) {
+    open(P::TrenKosogl);
+    setup->choose(C::RadioGroupFrec, 3);
+    EXPECT_EQ(state.session.FlickerHz, 4);
+    EXPECT_TRUE(setup->timer1Running());
+
+    // Variant 1 (red only) blinks Label1 alone.
+    setup->choose(C::RadioGroupMelkan, 0);
+    EXPECT_EQ(state.session.FlickerVariant, 1);
+    setup->Timer1Timer();
+    EXPECT_FALSE(shows(C::Label1));
+    EXPECT_TRUE(shows(C::Label2));
+    setup->Timer1Timer();
+    EXPECT_TRUE(shows(C::Label1));
+
+    // Both together: the two halves blink at once.
+    setup->choose(C::RadioGroupMelkan, 2);
+    setup->Timer1Timer();
+    EXPECT_FALSE(shows(C::Label3));
+    EXPECT_FALSE(shows(C::Label4));
+
+    // Alternating: the checker starts with one diagonal hidden, then swaps.
+    setup->choose(C::RadioGroupMelkan, 3);
+    EXPECT_EQ(state.session.FlickerVariant, 4);
+    EXPECT_FALSE(shows(C::Label5));
+    EXPECT_FALSE(shows(C::Label7));
+    EXPECT_TRUE(shows(C::Label3)); // reset shows everything else
+    setup->Timer1Timer();
+    EXPECT_TRUE(shows(C::Label5));
+    EXPECT_TRUE(shows(C::Label7));
+    EXPECT_FALSE(shows(C::Label6));
+    EXPECT_FALSE(shows(C::Label8));
+    setup->Timer1Timer();
+    EXPECT_FALSE(shows(C::Label5));
+    EXPECT_TRUE(shows(C::Label6));
+
+    // Frequency 0 stops the blinking and shows all eight.
+    setup->choose(C::RadioGroupFrec, 0);
+    EXPECT_EQ(state.session.FlickerHz, 0);
+    EXPECT_FALSE(setup->timer1Running());
+    for (C label :
+         {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5, C::Label6, C::Label7, C::Label8}) {
+        EXPECT_TRUE(shows(label));
+    }
+}
+
+TEST_F(ProcedureSetupActivation, ChoicesOutsideTheItemsAreIgnored) {
+    open(P::TrenKosogl);
+    setup->choose(C::RadioGroupFrec, 6);
+    setup->choose(C::RadioGroupFrec, -1);
+    EXPECT_EQ(control(C::RadioGroupFrec).itemIndex, 0);
+    EXPECT_FALSE(setup->timer1Running());
+}
+
+} // namespace
