@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,30 +13,6 @@
 namespace trelon {
 
 namespace {
-
-// State of the test hook FileWriteFaults; untouched by the program itself.
-struct FaultState {
-    int steps = 0;
-    int armedStep = 0; // 0: disarmed
-    FileWriteFaults::Action action = FileWriteFaults::Action::Kill;
-    qsizetype writeLimit = 0;
-};
-FaultState faults;
-
-// Counts one step that changes a file on disk. Returns false (errno EIO) when the armed step
-// is to fail; never returns when it is to kill the process.
-bool faultStep() {
-    ++faults.steps;
-    if (faults.armedStep == 0 || faults.steps != faults.armedStep) {
-        return true;
-    }
-    if (faults.action == FileWriteFaults::Action::Kill) {
-        ::kill(::getpid(), SIGKILL);
-        ::_exit(137); // not reached: SIGKILL cannot be caught
-    }
-    errno = EIO;
-    return false;
-}
 
 // The name of an entry of dir equal to part regardless of case (exact spelling preferred),
 // or part itself when there is none.
@@ -63,12 +38,7 @@ bool writeAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const qsizetype piece =
-            faults.writeLimit > 0 && left > faults.writeLimit ? faults.writeLimit : left;
-        if (!faultStep()) {
-            return false;
-        }
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(piece));
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -82,15 +52,13 @@ bool writeAll(int fd, const QByteArray& bytes) {
 }
 
 bool syncFile(int fd) {
-    return faultStep() && ::fsync(fd) == 0;
+    return ::fsync(fd) == 0;
 }
 
 void syncFolder(const QString& folder) {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
-        if (faultStep()) {
-            ::fsync(fd);
-        }
+        ::fsync(fd);
         ::close(fd);
     }
 }
@@ -132,7 +100,7 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
         return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
     }
     ::close(fd);
-    if (!faultStep() || ::rename(tempName.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (::rename(tempName.constData(), QFile::encodeName(path).constData()) != 0) {
         const QString why = systemError();
         ::unlink(tempName.constData());
         return {QStringLiteral("Не удалось заменить файл %1: %2").arg(path, why)};
@@ -182,23 +150,6 @@ FileResult appendRecordToFile(const QString& path, const QByteArray& record) {
         syncFolder(QFileInfo(path).absolutePath());
     }
     return {};
-}
-
-void FileWriteFaults::reset() {
-    faults = FaultState{};
-}
-
-void FileWriteFaults::arm(int step, Action action) {
-    faults.armedStep = step;
-    faults.action = action;
-}
-
-void FileWriteFaults::limitWriteSize(qsizetype bytes) {
-    faults.writeLimit = bytes;
-}
-
-int FileWriteFaults::stepsTaken() {
-    return faults.steps;
 }
 
 } // namespace trelon

@@ -36,22 +36,4 @@ FileResult appendToFile(const QString& path, const QByteArray& bytes);
 // left at the end by an interrupted write is overwritten, never followed.
 FileResult appendRecordToFile(const QString& path, const QByteArray& record);
 
-// Test hook for crash and failure tests. Each write() call, fsync (of a file or of its folder)
-// and rename made by the writing functions above is one numbered step. A test can end the process
-// abruptly (SIGKILL) or make the call fail (EIO) just before a chosen step, and can cut every
-// write() call into pieces of a few bytes. Inert until a test arms it; the program never does.
-class FileWriteFaults {
-public:
-    enum class Action { Kill, Fail };
-
-    // Disarms, removes the size limit and counts steps from zero again.
-    static void reset();
-    // Acts just before the given 1-based step (counted since the last reset).
-    static void arm(int step, Action action);
-    // Each write() call writes at most this many bytes; 0 removes the limit.
-    static void limitWriteSize(qsizetype bytes);
-    // Steps made since the last reset.
-    static int stepsTaken();
-};
-
 } // namespace trelon

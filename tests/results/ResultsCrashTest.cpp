@@ -3,6 +3,7 @@
 // behind must be the old or the new one.
 #include "results/ResultsFile.h"
 #include "results/ResultsTestFiles.h"
+#include "support/FileWriteFaults.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,8 +54,14 @@ int countSteps(qsizetype writeLimit, const std::function<bool()>& operation) {
 
 class ResultsCrashTest : public ::testing::TestWithParam<qsizetype> {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    void TearDown() override { FileWriteFaults::reset(); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        FileWriteFaults::watch(dir.path());
+    }
+    void TearDown() override {
+        FileWriteFaults::reset();
+        FileWriteFaults::watch(QString());
+    }
 
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/7.dat");

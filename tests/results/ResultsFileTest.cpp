@@ -1,5 +1,6 @@
 #include "results/ResultsFile.h"
 #include "results/ResultsTestFiles.h"
+#include "support/FileWriteFaults.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,9 +16,13 @@ class ResultsFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        FileWriteFaults::watch(dir.path());
         FileWriteFaults::reset();
     }
-    void TearDown() override { FileWriteFaults::reset(); }
+    void TearDown() override {
+        FileWriteFaults::reset();
+        FileWriteFaults::watch(QString());
+    }
 
     QString file(const QString& name = QStringLiteral("12.dat")) const {
         return dir.path() + QLatin1Char('/') + name;
@@ -150,6 +155,7 @@ TEST_F(ResultsFileTest, RemovalDropsATornTailAndLeavesAMissingFileMissing) {
 TEST_F(ResultsFileTest, FailedRemovalKeepsTheOldFile) {
     ASSERT_TRUE(writeRawFile(file(), encodedRecords(1, 3)));
     const FileResult result = [&] {
+        FileWriteFaults::reset(); // the set-up write above was a step too
         FileWriteFaults::arm(1, FileWriteFaults::Action::Fail); // the first write of the copy
         return RemoveRecords(file(), [](int position) { return position == 0; });
     }();
