@@ -58,6 +58,8 @@ struct Stimulus {
     PaletteTable table = defaultPaletteTable();
     const QRect blueBox{700, 390, kFigure, kFigure};
     const QRect redBox{900, 400, kFigure, kFigure};
+    // The angle test with a picture composes its moves on the scene.
+    MoveRules rules;
 
     Stimulus() {
         DisplayObjects& display = state.display;
@@ -71,9 +73,6 @@ struct Stimulus {
         display.AuxSurface->bltFast(0, 0, *display.SceneSurface);
         presenter.present(*display.PrimarySurface, table);
 
-        state.session.IsDiagnostics = 1; // the angle test with a picture
-        state.session.ProcedureNumber = 2;
-        state.session.ObjectNumber = 2;
         state.run.BlueRect = figureRect(blueBox);
         state.run.RedRect = figureRect(redBox);
         state.run.ActiveFigure = FigureBlue;
@@ -118,7 +117,7 @@ struct Stimulus {
 void moveAndPresent(benchmark::State& bench, Stimulus& stimulus) {
     int dx = 3;
     for (auto _ : bench) {
-        MoveFigure(stimulus.state, stimulus.dialogs, QString(), dx, 0);
+        MoveFigure(stimulus.state, stimulus.dialogs, QString(), dx, 0, stimulus.rules);
         stimulus.present();
         dx = -dx;
         benchmark::DoNotOptimize(stimulus.presenter.backingStore.constBits());
@@ -135,7 +134,7 @@ BENCHMARK(BM_MoveFigure)->Unit(benchmark::kMicrosecond);
 // Composed on the screen, then the box copied to the full scene (flicker, image shown).
 void BM_MoveFigureWhileFlickering(benchmark::State& bench) {
     Stimulus stimulus;
-    stimulus.state.session.IsDiagnostics = 0;
+    stimulus.rules.flickerDecides = true; // a training
     stimulus.state.session.FlickerVariant = 1;
     FlickerPeriodMs(stimulus.state.session) = 400;
     moveAndPresent(bench, stimulus);
@@ -145,7 +144,6 @@ BENCHMARK(BM_MoveFigureWhileFlickering)->Unit(benchmark::kMicrosecond);
 // Variant 1 hides and shows the red figure in turn.
 void BM_ToggleFlicker(benchmark::State& bench) {
     Stimulus stimulus;
-    stimulus.state.session.IsDiagnostics = 0;
     stimulus.state.session.FlickerVariant = 1;
     FlickerPeriodMs(stimulus.state.session) = 400;
     for (auto _ : bench) {
@@ -161,7 +159,7 @@ void BM_MoveOnly(benchmark::State& bench) {
     Stimulus stimulus;
     int dx = 3;
     for (auto _ : bench) {
-        MoveFigure(stimulus.state, stimulus.dialogs, QString(), dx, 0);
+        MoveFigure(stimulus.state, stimulus.dialogs, QString(), dx, 0, stimulus.rules);
         dx = -dx;
     }
 }

@@ -404,17 +404,4 @@ void PatientRegistry::showError(const QString& text) {
     dialogs_.error(kCaption, text);
 }
 
-const QStringList& VisionTypeTexts() {
-    static const QStringList texts = {
-        QStringLiteral("Монокулярное зрение, ведущий правый"),
-        QStringLiteral("Монокулярное зрение, ведущий левый"),
-        QStringLiteral("Одновременное зрение, сходящееся косоглазие"),
-        QStringLiteral("Одновременное зрение, расходящееся косоглазие"),
-        QStringLiteral("Бинокулярное зрение, ведущий правый"),
-        QStringLiteral("Бинокулярное зрение, ведущий левый"),
-        QStringLiteral("Бинокулярное зрение, доминирование не выражено"),
-    };
-    return texts;
-}
-
 } // namespace trelon

@@ -108,7 +108,4 @@ private:
     Focus focus_ = Focus::None;
 };
 
-// The seven vision-type texts, index = code - 1.
-const QStringList& VisionTypeTexts();
-
 } // namespace trelon

@@ -1,8 +1,7 @@
 #include "procedures/ResultCapture.h"
 
 #include "common/Rounding.h"
-#include "patients/PatientRegistry.h"
-#include "setup/ProcedureSetupControls.h"
+#include "stimulus/ObjectCaptions.h"
 #include "stimulus/ScotomaMapLabels.h"
 
 #include <algorithm>
@@ -69,8 +68,7 @@ void bifixationHorizontal(const CaptureGeometry& at, const DegreeScale& scale,
 }
 
 void kosoglObject(const CaptureGeometry& at, const DegreeScale& scale, ResultRecord& record) {
-    record.ObjectName =
-        objectItemName(designOf(SetupControl::RadioGroupTestObj).items, record.ObjectNumber);
+    record.ObjectName = objectItemName(testObjectCaptions(), record.ObjectNumber);
     record.ObjectSize = tenth(scale.degrees(std::max(widthOf(at.blue), widthOf(at.red))));
 }
 
@@ -99,16 +97,6 @@ QString signText(double valueX) {
 int colourTestField(int clickX, int screenWidth) {
     // C++ integer division truncates toward zero.
     return (clickX - (screenWidth - 600) / 2) / 84 + 1;
-}
-
-std::optional<QString> colourTestVisionText(int field, int filterPosition) {
-    // With the filters swapped, fields 1/2 and 5/6 name the other eye.
-    static constexpr std::array<int, 7> swapped = {2, 1, 3, 4, 6, 5, 7};
-    if (field < 1 || field > 7) {
-        return std::nullopt;
-    }
-    const int text = filterPosition == 2 ? swapped[static_cast<std::size_t>(field - 1)] : field;
-    return VisionTypeTexts().value(text - 1);
 }
 
 QString objectItemName(const QStringList& items, int objectNumber) {
@@ -215,8 +203,7 @@ std::vector<ResultLine> fusionValues(const CaptureGeometry& at, const DegreeScal
 
 std::vector<ResultLine> scotomaTrainingValues(const CaptureGeometry& at, const DegreeScale& scale,
                                               bool targetReached, ResultRecord& record) {
-    record.ObjectName =
-        objectItemName(designOf(SetupControl::RadioGroupScotomObj).items, record.ObjectNumber);
+    record.ObjectName = objectItemName(scotomaObjectCaptions(), record.ObjectNumber);
     if (!targetReached) {
         const double distance = scale.degrees(at.client.width() / 2.0 - at.red.Left);
         if (std::fabs(distance) < std::fabs(record.ValueX)) {
@@ -230,8 +217,7 @@ std::vector<ResultLine> scotomaTrainingValues(const CaptureGeometry& at, const D
 
 std::vector<ResultLine> kosoglTrainingValues(const CaptureGeometry& at, const DegreeScale& scale,
                                              ResultRecord& record) {
-    record.ObjectName =
-        objectItemName(designOf(SetupControl::RadioGroupTrenObj).items, record.ObjectNumber);
+    record.ObjectName = objectItemName(trainingObjectCaptions(), record.ObjectNumber);
     record.ObjectSize = tenth(scale.degrees(std::max(widthOf(at.blue), widthOf(at.red))));
     const FigureSnapshot& start = at.start;
     const Offset& aligned = at.reference;

@@ -4,6 +4,7 @@
 // at the bottom of the stimulus window. Nothing here draws, writes files or plays sounds;
 // StimulusRun::CaptureResult does that with what these functions return.
 #include "results/ResultRecord.h"
+#include "results/VisionTypes.h"
 #include "state/RunState.h"
 
 #include <QPolygon>
@@ -57,9 +58,6 @@ struct CaptureGeometry {
 // band centred on a screen screenWidth wide, both divisions toward zero, so a click up to
 // 83 pixels left of the band is field 1. The result may lie outside 1..7.
 int colourTestField(int clickX, int screenWidth);
-// The vision-type text shown for field 1..7 (with the filters swapped the right-eye and
-// left-eye texts change places); nothing for any other field.
-std::optional<QString> colourTestVisionText(int field, int filterPosition);
 
 // The caption of object item objectNumber (1-based) of a list, cut to the record's 12
 // characters; empty when there is no such item.

@@ -1,14 +1,21 @@
 // The run's entry points into figure movement and flicker.
+#include "display/Surface.h"
 #include "platform/Clock.h"
+#include "platform/Timer.h"
+#include "procedures/Procedure.h"
 #include "procedures/StimulusHost.h"
 #include "procedures/StimulusRun.h"
+#include "state/SharedState.h"
 #include "stimulus/FigureMovement.h"
 #include "stimulus/Flicker.h"
 
 namespace trelon {
 
 void StimulusRun::MoveFigure(int dx, int dy) {
-    trelon::MoveFigure(state_, seams_.dialogs, host_.caption(), dx, dy);
+    Procedure& procedure = this->procedure();
+    const FigureMove move = procedure.clampMove({dx, dy});
+    trelon::MoveFigure(state_, seams_.dialogs, host_.caption(), move.dx, move.dy,
+                       procedure.moveRules());
 }
 
 void StimulusRun::ToggleFlicker() {
@@ -16,8 +23,26 @@ void StimulusRun::ToggleFlicker() {
 }
 
 void StimulusRun::TimerMTimer() {
-    FlickerClockTick(state_, seams_.clock.millisecondsSinceMidnight(), *timerM_,
-                     [this] { ToggleFlicker(); });
+    FlickerClockTick(
+        state_, seams_.clock.millisecondsSinceMidnight(), *timerM_, [this] { ToggleFlicker(); },
+        procedure().flickerStopsAtTarget());
+}
+
+void StimulusRun::ShowWholeScene() {
+    timerM_->stop();
+    const DisplayObjects& display = state_.display;
+    if (FlickerPeriodMs(state_.session) != 0) {
+        constexpr int kFlickerWholePicture = 3;
+        const std::shared_ptr<Surface>& full = state_.session.FlickerVariant == kFlickerWholePicture
+                                                   ? display.SceneSurface
+                                                   : display.AuxSurface;
+        Surface* screen = primary();
+        // A failed copy leaves the last image; the values are still computed and stored.
+        if (full && screen != nullptr) {
+            screen->bltFast(0, 0, *full);
+        }
+    }
+    state_.run.FlickerOn = true;
 }
 
 } // namespace trelon

@@ -1,30 +1,31 @@
 #pragma once
 // The run of a procedure in the full-screen stimulus window, without any widget: the
 // window's life cycle (creation, activation, closing, loss of the application focus), its
-// four timers, the entry points of the patient's input and the small display operations the
+// four timers, the entry points of the patient's input and the display operations the
 // procedures use. The window (TForm1) forwards its events here; tests drive it directly with
 // fake timers, clock, cursor and sound.
 //
+// What every procedure shares is kept here, in the order it applies; at each point where the
+// procedures differ the run calls a hook of the procedure of the session's kind (Procedure.h),
+// made by the factory when the window is activated or the session's kind changed.
+//
 // Drawing goes to the surfaces of SharedState::display; everything else outside the core
 // goes through the platform seams.
+#include "display/ColourWord.h"
 #include "platform/PlatformSeams.h"
-#include "state/RoleColours.h"
 
 #include <QPolygon>
 #include <QSize>
 #include <QString>
 #include <Qt>
-#include <cstdint>
 #include <memory>
 
 namespace trelon {
 
-class SceneBuilder;
-class Surface;
-enum class ProcedureKind;
-struct FigureMove;
-class Timer;
+class Procedure;
 class StimulusHost;
+class Surface;
+class Timer;
 struct SharedState;
 
 class StimulusRun {
@@ -38,7 +39,8 @@ public:
     // Life cycle.
     // Picture and role palette entries, Timer1's interval and the sound device type.
     void FormCreate();
-    // The screen to the background colour, the run's start values, then the scene.
+    // The screen to the background colour, the run's start values, then the procedure's
+    // start (its first scene).
     void FormActivate();
     // Releases the cursor, stops the timers, releases the surfaces.
     void FormClose();
@@ -46,7 +48,8 @@ public:
     // session aborted (the set-up screen closes too) and ask the window to close.
     void ApplicationEvents1Deactivate();
 
-    // The patient's input. Esc closes the window; the procedures' rules hang here.
+    // The patient's input (RunInput.cpp). Esc closes the window; the rules every procedure
+    // shares come first, the procedure's own through its hooks.
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void mouseDown(Qt::MouseButton button, int x, int y);
     // A completed left click (after the button is released).
@@ -59,12 +62,25 @@ public:
     void Timer2Timer();
     void TimerMoveTimer();
 
+    // The first picture of a run or step: the common frame (the run's per-step flags, the
+    // figure placement, a fresh SceneSurface filled with the background), then the
+    // procedure's scene. Called by the activation and by the procedures when a run or step
+    // starts again.
+    virtual void BuildScene();
+
     // Figure movement and flicker (RunMotion.cpp). Moves the active figure by (dx, dy)
-    // pixels (FigureMovement.h); hides or shows the flickering image (Flicker.h).
+    // pixels after the procedure's clamps, by its rules (FigureMovement.h); hides or shows
+    // the flickering image (Flicker.h).
     void MoveFigure(int dx, int dy);
     void ToggleFlicker();
+    // The flicker of a training toggles instead of a key or before a mouse move when due;
+    // true when it toggled. The toggle itself moves no figure.
+    bool ToggleFlickerIfDue();
+    // Stops the flicker and puts the full scene back on the screen before a training's
+    // capture.
+    void ShowWholeScene();
 
-    // Display operations offered to the procedures.
+    // Display operations offered to the procedures (RunDisplay.cpp).
     // Error box titled with the window's caption: message, ": ", a carriage return and the
     // display device's description of code 1 ("Unrecognized Error").
     void ShowDisplayError(const QString& message);
@@ -81,12 +97,17 @@ public:
     // rings every 9 mm labelled in degrees at the viewing distance, and the two axes.
     void DrawScotomaMap(const QPolygon& outline, int clientHeight, int clientWidth);
 
-    // Ends an answer (CaptureResult.cpp): the figures' positions become degrees in the
-    // session's record, the result lines are drawn, the record is appended when it carries a
-    // patient name (the scotoma test after direction 8, the scale after its vertical value)
-    // and the result sound plays. A failed append shows an error naming the file and plays
-    // nothing. A colour-test click outside the seven fields captures nothing.
+    // Ends an answer (RunCapture.cpp): the figures' positions become degrees in the
+    // session's record by the procedure's rules, the result lines are drawn, the record is
+    // appended when it is complete and carries a patient name, and the result sound plays.
+    // A failed append shows an error naming the file and plays nothing. An answer the
+    // procedure cannot store (a colour-test click outside the seven fields) captures nothing.
     void CaptureResult();
+
+    // Asks the window to close; the window then runs FormClose.
+    void CloseWindow();
+    // Home: the current step starts again on a cleared screen.
+    void RestartStep();
 
     // The window's timers: Timer1 (result display time), TimerM (flicker clock; its interval
     // is set by the set-up screen's start), Timer2 (procedure clock), TimerMove (one-shot
@@ -95,51 +116,30 @@ public:
     Timer& TimerM() { return *timerM_; }
     Timer& Timer2() { return *timer2_; }
     Timer& TimerMove() { return *timerMove_; }
+    const Timer& Timer2() const { return *timer2_; }
+    const Timer& TimerMove() const { return *timerMove_; }
+
+    // The screen's size (the device's, else the primary surface's).
+    QSize screenSize() const;
+    // The primary surface, made (with the palette attached) when the set-up screen left none.
+    Surface* primary();
+
+    // The procedure of the session's kind; made anew whenever that kind changed.
+    Procedure& procedure();
 
 protected:
-    // Builds the procedure's first picture and sets the run state (SceneBuilder); called
-    // by FormActivate after the start values are set and by the procedures when a run or
-    // step starts again.
-    virtual void BuildScene();
-
     SharedState& state() { return state_; }
     const PlatformSeams& seams() { return seams_; }
 
 private:
-    // Stops the flicker and puts the full scene back on the screen before a training's capture.
-    void showWholeScene();
+    // BuildScene's common frame: clears the run's per-step flags and the figure placement,
+    // releases the cursor and makes SceneSurface anew, filled with the background. False
+    // when it cannot be made.
+    bool beginScene();
+    // The cursor jumps back onto the active figure when it came near an edge.
+    void recentreCursor(int x, int y, int topMargin);
     // Appends the session's record; false (after the error box) when that failed.
     bool appendSessionRecord();
-
-    // The patient's input (RunInput.cpp): key rules 4 to 8 after the flicker and Alt rules.
-    void handleKey(ProcedureKind procedure, int key, bool shift);
-    // Home: the current step starts again on a cleared screen.
-    void restartStep();
-    // The flicker of a training toggles instead of a key or before a mouse move when due;
-    // true when it toggled.
-    bool toggleFlickerIfDue();
-    // A mouse move of the active figure, after the speed limit.
-    void mouseMoveFigure(ProcedureKind procedure, FigureMove move);
-    // The cursor jumps back onto the active figure when it came near an edge.
-    void recentreCursor(ProcedureKind procedure, int x, int y);
-    // A click on a figure's pixel picks it up.
-    void pickFigureUnderCursor(ProcedureKind procedure);
-
-    // The diagnostics' own rules (DiagnosticInput.cpp).
-    void diagnosticArrowKey(ProcedureKind procedure, int key, bool shift);
-    // The angle test's answer by (VerticalPhase, ResultShown), for Enter and the scale's click.
-    void kosoglAnswer();
-    // The scotoma test's answer for the current direction; a click pauses 100 ms before the
-    // next direction's scene.
-    void scotomaAnswer(bool byClick);
-    // The fusion test's disparity keys.
-    void fusionKey(int key, bool shift);
-    // Moves figure (1 blue, 2 red) by (dx, dy) and leaves it active.
-    void moveFigureNo(std::int16_t figure, int dx, int dy);
-
-    QSize screenSize() const;
-    // The primary surface, made (with the palette attached) when the set-up screen left none.
-    Surface* primary();
 
     SharedState& state_;
     PlatformSeams seams_;
@@ -151,7 +151,7 @@ private:
     // The time box is composed on its own surface, so AuxSurface keeps the full scene that
     // the flicker restores from.
     std::shared_ptr<Surface> timeBox_;
-    std::unique_ptr<SceneBuilder> scenes_;
+    std::unique_ptr<Procedure> procedure_;
 };
 
 } // namespace trelon

@@ -3,6 +3,7 @@
 #include "common/StrictNumbers.h"
 #include "state/SharedState.h"
 #include "stimulus/PaletteRoutines.h"
+#include "stimulus/PictureFiles.h"
 
 namespace trelon {
 
@@ -129,7 +130,7 @@ void ProcedureSetup::showProcedureControls(ProcedureKind procedure) {
         test.visible = true;
         test.itemIndex = 0;
         size.rect.moveTo(test.rect.x() - 20 - size.rect.width(), test.rect.y());
-        size.enabled = test.itemIndex != 0; // the scale has no size
+        size.enabled = test.itemIndex + 1 != kAngleScaleObject; // the scale has no size
         break;
     }
     case ProcedureKind::DiagScotoma:

@@ -10,6 +10,7 @@
 #include "stimulus/PictureFiles.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace trelon {
 
@@ -25,6 +26,14 @@ constexpr int kRedBlueSwatchBase = 31;
 constexpr int kRedGreenSwatchBase = 51;
 constexpr int kPreviewColumnWidth = 44;
 constexpr int kPreviewColumnHeight = 450;
+
+// The group whose chosen object the preview shows, for the procedures that show one.
+constexpr std::pair<ProcedureKind, C> kPreviewGroups[] = {
+    {ProcedureKind::TrenKosogl, C::RadioGroupTrenObj},
+    {ProcedureKind::TrenBifics, C::RadioGroupTrenFuzObj},
+    {ProcedureKind::TrenCvetotest, C::RadioGroupTrenFuzObj},
+    {ProcedureKind::DiagKosogl, C::RadioGroupTestObj},
+};
 
 // The preview file of item index of an object group; empty for other groups or indices.
 QString previewFile(SetupControl group, int index) {
@@ -106,19 +115,10 @@ void ProcedureSetup::FormPaint() {
     // 7.
     previewDrawn_ = true;
     // 8. The picture of the chosen object.
-    switch (procedure()) {
-    case ProcedureKind::TrenKosogl:
-        PreviewPicture(C::RadioGroupTrenObj);
-        break;
-    case ProcedureKind::TrenBifics:
-    case ProcedureKind::TrenCvetotest:
-        PreviewPicture(C::RadioGroupTrenFuzObj);
-        break;
-    case ProcedureKind::DiagKosogl:
-        PreviewPicture(C::RadioGroupTestObj);
-        break;
-    default:
-        break;
+    for (const auto& [procedure, group] : kPreviewGroups) {
+        if (procedure == this->procedure()) {
+            PreviewPicture(group);
+        }
     }
 }
 

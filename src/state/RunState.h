@@ -69,22 +69,18 @@ struct RunState {
     bool SkipFirstMove = false;
     bool AlternatePhase = false;
 
-    // Diagnostics.
-    std::int32_t ClickX = 0;
+    // Procedures that measure from where the figures started: DiagKosogl (when the scene was
+    // built) and the trainings (when the movement or the clock started).
     FigureSnapshot StartSnapshot;
 
-    // Trainings.
-    Offset ReferenceOffset;
-    double PathSlope = 0;
-    std::int32_t FarthestPoint = 0;
-    bool NewGround = false;
+    // Trainings. The activation starts the oscillation afresh (SwingIn and its travels) and
+    // the frame's flicker and time box read ElapsedSeconds; what only one procedure uses lives
+    // in that procedure's object.
+    double PathSlope = 0; // TrenKosogl, TrenBifics
     bool SwingIn = false;
     std::int32_t SwingInTravel = 0;
     std::int32_t SwingOutTravel = 0;
-    bool ConvergeX = false;
-    bool ConvergeY = false;
-    bool MouseArmed = false;
-    std::int32_t TickCount = 0;
+    bool MouseArmed = false; // TrenBifics, TrenKosogl; cleared by every scene
     std::int32_t ElapsedSeconds = 0;
 };
 

@@ -1,9 +1,7 @@
 #include "stimulus/FigureMovement.h"
 
-#include "common/Rounding.h"
 #include "display/DisplayDevice.h"
 #include "platform/Dialogs.h"
-#include "state/ProcedureKind.h"
 #include "state/SharedState.h"
 #include "stimulus/ComposePixel.h"
 #include "stimulus/MoveClamps.h"
@@ -39,16 +37,6 @@ QRect toRect(const FigureRect& box) {
     return QRect(QPoint(box.Left, box.Top), QPoint(box.Right, box.Bottom));
 }
 
-bool isTraining(ProcedureKind procedure) {
-    return procedure == ProcedureKind::TrenScotoma || procedure == ProcedureKind::TrenKosogl ||
-           procedure == ProcedureKind::TrenBifics || procedure == ProcedureKind::TrenCvetotest;
-}
-
-// One millimetre in whole pixels.
-int millimetrePixels(double mmPerPixel) {
-    return mmPerPixel > 0 ? static_cast<int>(roundHalfEven(1 / mmPerPixel)) : 0;
-}
-
 // Where a move is drawn, by the flicker state.
 struct RedrawPlan {
     bool moves = true;         // false: nothing is drawn and the box stays
@@ -58,9 +46,8 @@ struct RedrawPlan {
     bool scene = false;        // compose on SceneSurface, then copy the box to the primary
 };
 
-RedrawPlan planRedraw(const SharedState& state, int figure) {
-    const ProcedureKind procedure = procedureKindOf(state.session);
-    const bool flickering = isTraining(procedure) && FlickerPeriodMs(state.session) != 0;
+RedrawPlan planRedraw(const SharedState& state, int figure, const MoveRules& rules) {
+    const bool flickering = rules.flickerDecides && FlickerPeriodMs(state.session) != 0;
     const int variant = state.session.FlickerVariant;
     RedrawPlan plan;
     if (flickering && variant == 4) {
@@ -76,8 +63,7 @@ RedrawPlan planRedraw(const SharedState& state, int figure) {
         plan.aux = true;
         return plan;
     }
-    const bool scale = procedure == ProcedureKind::DiagKosogl && state.session.ObjectNumber == 1;
-    if (oneImageFlickers || procedure == ProcedureKind::DiagScotoma || scale) {
+    if (oneImageFlickers || rules.composeOnScreen) {
         plan.primary = true;
         plan.primaryToAux = oneImageFlickers;
         return plan;
@@ -155,40 +141,27 @@ bool copyBox(Surface* target, Surface* source, const QRect& box) {
            succeeded(target->bltFast(box.left(), box.top(), *source, box));
 }
 
-// The move the procedure allows for box, before it is drawn.
-FigureMove allowedMove(const SharedState& state, const FigureRect& box, FigureMove move,
-                       QSize client) {
-    const ProcedureKind procedure = procedureKindOf(state.session);
-    const RunState& run = state.run;
-    if (procedure == ProcedureKind::DiagScotoma || procedure == ProcedureKind::TrenScotoma) {
+// The move the rules allow for box, before it is drawn.
+FigureMove allowedMove(const RunState& run, const FigureRect& box, FigureMove move, QSize client,
+                       const MoveRules& rules) {
+    if (rules.keepToDirection) {
         move = restrictToDirection(move, run.StepNo);
     }
-    const bool scotoma =
-        procedure == ProcedureKind::DiagScotoma || procedure == ProcedureKind::TrenScotoma;
-    return keepInsideWindow(move, box, client,
-                            edgeKeepingFor(scotoma, run.StepNo, run.EdgeMargin, client.height()));
+    return keepInsideWindow(
+        move, box, client,
+        edgeKeepingFor(rules.keepToDirection, run.StepNo, run.EdgeMargin, client.height()));
 }
 
 } // namespace
 
-void MoveFigure(SharedState& state, Dialogs& dialogs, const QString& caption, int dx, int dy) {
+void MoveFigure(SharedState& state, Dialogs& dialogs, const QString& caption, int dx, int dy,
+                const MoveRules& rules) {
     RunState& run = state.run;
-    const ProcedureKind procedure = procedureKindOf(state.session);
     const QSize client = clientSize(state.display);
     const int figure = run.ActiveFigure;
     const bool figureActive = figure == FigureBlue || figure == FigureRed;
     FigureRect& box = figure == FigureRed ? run.RedRect : run.BlueRect;
 
-    FigureMove move{dx, dy};
-    if (procedure == ProcedureKind::TrenScotoma && figureActive) {
-        const FigureRect& target = figure == FigureRed ? run.BlueRect : run.RedRect;
-        move = clampTravelAtTarget(move, run.StepNo, box, target,
-                                   QPoint(client.width() / 2, client.height() / 2),
-                                   millimetrePixels(state.settings.MmPerPixel));
-    }
-    if (procedure == ProcedureKind::DiagKosogl && state.session.ObjectNumber == 1) {
-        move = keepScaleAxis(move, run.VerticalPhase);
-    }
     if (run.SkipFirstMove) {
         run.SkipFirstMove = false;
         return;
@@ -196,11 +169,11 @@ void MoveFigure(SharedState& state, Dialogs& dialogs, const QString& caption, in
     if (!figureActive || isEmpty(box)) {
         return;
     }
-    move = allowedMove(state, box, move, client);
+    const FigureMove move = allowedMove(run, box, FigureMove{dx, dy}, client, rules);
     if (move == FigureMove{}) {
         return;
     }
-    const RedrawPlan plan = planRedraw(state, figure);
+    const RedrawPlan plan = planRedraw(state, figure, rules);
     if (!plan.moves) {
         return;
     }

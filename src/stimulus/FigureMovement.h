@@ -9,17 +9,30 @@ namespace trelon {
 class Dialogs;
 struct SharedState;
 
-// Moves the active figure (RunState::ActiveFigure) dx pixels right and dy down:
-//  1. the procedure's clamps (scotoma training at the target, the scale's measured axis);
-//  2. a pending SkipFirstMove is cleared instead of moving;
-//  3. no active figure, or an empty box: nothing moves;
-//  4. scotoma procedures keep to the step's line; the figure stays inside the window;
-//  5. the union of the old and new boxes is recomposed on the surfaces the flicker state
+// How the running procedure wants its figures moved.
+struct MoveRules {
+    // The scotoma procedures: a move keeps to the line of the direction StepNo and the figure
+    // stays three rows inside the window (edgeKeepingFor).
+    bool keepToDirection = false;
+    // The trainings: while a flicker runs, its state decides where a move is drawn.
+    bool flickerDecides = false;
+    // Moves are composed on the screen itself rather than on SceneSurface (the scotoma test,
+    // the angle scale).
+    bool composeOnScreen = false;
+};
+
+// Moves the active figure (RunState::ActiveFigure) dx pixels right and dy down; the
+// procedure's own clamps have already shaped the move:
+//  1. a pending SkipFirstMove is cleared instead of moving;
+//  2. no active figure, or an empty box: nothing moves;
+//  3. the figure keeps to the rules' line and stays inside the window;
+//  4. the union of the old and new boxes is recomposed on the surfaces the flicker state
 //     calls for (see the source), then copied on as far as the others must follow;
-//  6. the active figure's box moves by the move.
+//  5. the active figure's box moves by the move.
 // A pixel that cannot be composed (a surface that is missing or cannot be locked, a pixel
 // outside a surface) is skipped; after the redraw one error box "Ошибка обработки движения
 // - № 1" titled caption tells of it, and the move goes on.
-void MoveFigure(SharedState& state, Dialogs& dialogs, const QString& caption, int dx, int dy);
+void MoveFigure(SharedState& state, Dialogs& dialogs, const QString& caption, int dx, int dy,
+                const MoveRules& rules);
 
 } // namespace trelon

@@ -2,7 +2,6 @@
 
 #include "display/Surface.h"
 #include "platform/Timer.h"
-#include "state/ProcedureKind.h"
 #include "state/SharedState.h"
 
 #include <algorithm>
@@ -24,9 +23,8 @@ void hideOn(Surface* surface, const FigureRect& box, int figure, const PaletteIn
     }
 }
 
-bool clockStops(const SharedState& state) {
-    return state.run.TargetReached && state.run.FlickerOn &&
-           procedureKindOf(state.session) != ProcedureKind::TrenKosogl;
+bool clockStops(const RunState& run, bool stopsAtTarget) {
+    return stopsAtTarget && run.TargetReached && run.FlickerOn;
 }
 
 } // namespace
@@ -110,8 +108,8 @@ bool flickerDue(const RunState& run, const SessionParams& session, int now) {
 }
 
 void FlickerClockTick(SharedState& state, int now, Timer& timerM,
-                      const std::function<void()>& toggle) {
-    if (clockStops(state)) {
+                      const std::function<void()>& toggle, bool stopsAtTarget) {
+    if (clockStops(state.run, stopsAtTarget)) {
         timerM.stop();
         return;
     }
@@ -119,7 +117,7 @@ void FlickerClockTick(SharedState& state, int now, Timer& timerM,
         state.run.LastToggleTime = now;
         toggle();
     }
-    if (clockStops(state)) {
+    if (clockStops(state.run, stopsAtTarget)) {
         timerM.stop();
     }
 }

@@ -27,10 +27,10 @@ void ToggleFlicker(SharedState& state, const std::function<void(int)>& showTimeB
 // period; otherwise a visible image after the period, a hidden one after 200 ms.
 bool flickerDue(const RunState& run, const SessionParams& session, int now);
 
-// The tick of the flicker clock TimerM at now. Outside the squint training the clock stops
-// once the target is reached and the image is visible, checked before the toggle (the tick
-// then ends, leaving the image shown) and after it. When due: LastToggleTime := now, toggle.
+// The tick of the flicker clock TimerM at now. With stopsAtTarget the clock stops once the
+// target is reached and the image is visible, checked before the toggle (the tick then ends,
+// leaving the image shown) and after it. When due: LastToggleTime := now, toggle.
 void FlickerClockTick(SharedState& state, int now, Timer& timerM,
-                      const std::function<void()>& toggle);
+                      const std::function<void()>& toggle, bool stopsAtTarget);
 
 } // namespace trelon

@@ -14,7 +14,9 @@ struct ObjectPicture {
 };
 inline constexpr int kFixedSize = -1; // drawn at factor 1.0 (or sized by the scene itself)
 
-// Angle measurement, ObjectNumber 2..8 (object 1 is the drawn scale).
+// Angle measurement: object 1 ("Шкала") is the drawn tangent scale, measured in two phases;
+// objects 2..8 are the pictures below.
+inline constexpr int kAngleScaleObject = 1;
 inline constexpr std::array<ObjectPicture, 7> kDiagKosoglPictures = {{
     {"Dom.bmp", PicDom},
     {"Fish.bmp", PicFish},

@@ -1,6 +1,7 @@
 // The colour test from its scene to the stored record: the field under the click is the
 // value; a click outside the seven fields stores nothing and the run goes on.
 #include "DiagnosticRunFixture.h"
+#include "procedures/diagnostics/DiagCvetotest.h"
 
 namespace trelon::test {
 namespace {
@@ -33,7 +34,7 @@ TEST_F(DiagCvetotestEndToEndTest, ClickOutsideTheFieldsThenInFieldSeven) {
     EXPECT_DOUBLE_EQ(records[0].ValueX, 7.0);
     EXPECT_EQ(records[0].ProcedureNumber, 1);
     EXPECT_DOUBLE_EQ(records[0].SessionDate, 46363.0);
-    EXPECT_EQ(runState().ClickX, 799);
+    EXPECT_EQ(dynamic_cast<DiagCvetotest&>(run->procedure()).ClickX(), 799);
 
     // The next click closes without a second record.
     clickAt(QPoint(799, 740));

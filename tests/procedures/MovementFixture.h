@@ -3,13 +3,15 @@
 // primary, scene and auxiliary surfaces, two figures drawn as the scene builders compose
 // them (own entry over the background, IndexAll where they overlap) and a reference picture
 // to compare a surface with after moves.
+#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
-#include "stimulus/FigureMovement.h"
 #include "stimulus/Flicker.h"
 #include "support/DisplayTestSupport.h"
-#include "support/FakeDialogs.h"
+#include "support/FakeSeams.h"
+#include "support/FakeStimulusHost.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace trelon::test {
@@ -83,9 +85,10 @@ inline std::vector<int> differences(const Pixels& a, const Pixels& b) {
     return found;
 }
 
-class MovementFixture : public ::testing::Test {
+class MovementFixture : public ::testing::Test, protected FakeSeams {
 protected:
     void SetUp() override {
+        run = std::make_unique<StimulusRun>(state, seams, host);
         device = makeDevice(QSize(kClientWidth, kClientHeight));
         state.display.DisplayDevice = device;
         ASSERT_EQ(device->createPrimarySurface(state.display.PrimarySurface), DisplayResult::Ok);
@@ -124,7 +127,8 @@ protected:
         state.run.FlickerOn = true;
     }
 
-    void move(int dx, int dy) { MoveFigure(state, dialogs, QStringLiteral("Stimulus"), dx, dy); }
+    // A move of the active figure by the rules of the session's procedure.
+    void move(int dx, int dy) { run->MoveFigure(dx, dy); }
     void toggle() {
         ToggleFlicker(state, [this](int seconds) { timeBoxShown.push_back(seconds); });
     }
@@ -141,7 +145,8 @@ protected:
     SharedState state;
     std::shared_ptr<DisplayDevice> device;
     RecordingObserver observer;
-    FakeDialogs dialogs;
+    FakeStimulusHost host;
+    std::unique_ptr<StimulusRun> run;
     std::vector<int> timeBoxShown;
 };
 

@@ -172,8 +172,7 @@ TEST_F(ResultCaptureRunTest, ScotomaStoresAfterDirectionEightAndDrawsTheMap) {
 
 TEST_F(ResultCaptureRunTest, ColourTestClickOutsideTheFieldsCapturesNothing) {
     selectProcedure(1, 1);
-    state.run.ClickX = 128; // 84 pixels left of the band
-    run->CaptureResult();
+    run->mouseDown(Qt::LeftButton, 128, 740); // 84 pixels left of the band
     EXPECT_FALSE(state.run.ResultShown);
     EXPECT_TRUE(stored().empty());
     EXPECT_TRUE(sound.calls.isEmpty());
@@ -181,8 +180,7 @@ TEST_F(ResultCaptureRunTest, ColourTestClickOutsideTheFieldsCapturesNothing) {
 
     // Field 1 with the filters swapped names the other eye but stores the field.
     state.session.FilterPosition = 2;
-    state.run.ClickX = 212;
-    run->CaptureResult();
+    run->mouseDown(Qt::LeftButton, 212, 740);
     EXPECT_TRUE(state.run.ResultShown);
     EXPECT_TRUE(showsLines(QStringLiteral("Монокулярное зрение, ведущий левый")));
     ASSERT_EQ(stored().size(), 1u);

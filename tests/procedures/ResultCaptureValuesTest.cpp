@@ -1,8 +1,8 @@
 // The computations of result capture, with values worked out by hand. The screen scale is the
 // default one (145 mm per 500 pixels, 8.9 mm per degree) at 100 cm, so one pixel is
 // 0.29 / 8.9 x 0.5 = 0.016292... degrees.
-#include "patients/PatientRegistry.h"
 #include "procedures/ResultCapture.h"
+#include "results/VisionTypes.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,14 +1,15 @@
-// The fusion reserves: one object seen by both eyes at the centre (variants 1 and 2), or
-// its two eye images at opposite screen edges (variants 3 and 4), sized to a fixed angle.
+#include "procedures/diagnostics/DiagFuzia.h"
+
 #include "display/Surface.h"
 #include "platform/Cursor.h"
-#include "procedures/SceneBuilder.h"
+#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
+#include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
-#include "stimulus/PlaceFigure.h"
 #include "stimulus/SceneConversions.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace trelon {
 
@@ -18,11 +19,16 @@ constexpr int kFuziaMargin = 2;
 
 } // namespace
 
-void SceneBuilder::DiagFuziaScene() {
-    RunState& run = state_.run;
-    SceneState& scene = state_.scene;
-    const SessionParams& session = state_.session;
-    const RoleColours& roles = state_.roles;
+void DiagFuzia::start() {
+    seams().cursor.hide();
+    run().BuildScene();
+}
+
+void DiagFuzia::composeScene() {
+    RunState& run = runState();
+    SceneState& scene = state().scene;
+    const SessionParams& session = this->session();
+    const RoleColours& roles = state().roles;
     const QPoint c = centre();
     const int item =
         std::clamp(session.ObjFuzItem, 0, static_cast<int>(kDiagFuziaPictures.size()) - 1);
@@ -46,7 +52,7 @@ void SceneBuilder::DiagFuziaScene() {
         run.RedRect = run.BlueRect;
         run.ActiveFigure = FigureBlue;
         run.LastCursor = {c.x(), c.y()};
-        seams_.cursor.setPosition(c);
+        seams().cursor.setPosition(c);
         return;
     }
     if (variant != 3 && variant != 4) {
@@ -78,7 +84,65 @@ void SceneBuilder::DiagFuziaScene() {
     run.BlueRect = figureBox(QRect(blueRight ? rightEdge : leftEdge, top, sw, sh));
     run.RedRect = figureBox(QRect(blueRight ? leftEdge : rightEdge, top, sw, sh));
     run.ActiveFigure = FigureBlue;
-    seams_.cursor.setPosition(c);
+    seams().cursor.setPosition(c);
+}
+
+void DiagFuzia::homeKey() {
+    run().RestartStep();
+}
+
+void DiagFuzia::enterKey() {
+    run().CaptureResult();
+}
+
+void DiagFuzia::arrowKey(int key, bool shift) {
+    RunState& run = runState();
+    const SessionParams& session = this->session();
+    const int variant = session.ObjectNumber;
+    const int h = fusionDirection(variant, session.FilterPosition);
+    const int width = this->run().screenSize().width();
+
+    if (variant == 1 || variant == 2) {
+        if (key != Qt::Key_Up) {
+            return;
+        }
+        // Both figures move apart (or together) by the step: the disparity grows by two steps.
+        const int step = shift ? 5 : 1;
+        if (fusionMoveBlocked(run.BlueRect, h * step, step, run.EdgeMargin, width) ||
+            fusionMoveBlocked(run.RedRect, -h * step, step, run.EdgeMargin, width)) {
+            return;
+        }
+        moveFigureNo(FigureRed, -h * step, 0);
+        moveFigureNo(FigureBlue, h * step, 0);
+        return;
+    }
+    if ((variant != 3 && variant != 4) || key != Qt::Key_Down) {
+        return;
+    }
+    // The images have crossed: the press answers instead of moving.
+    if (fusionImagesCrossed(variant, session.FilterPosition, run.BlueRect, run.RedRect)) {
+        this->run().CaptureResult();
+        return;
+    }
+    // The figures move in turn; ActiveFigure is the one that moved last.
+    const int step = shift ? 10 : 2;
+    const int gap = std::abs(run.RedRect.Right - run.BlueRect.Right);
+    const int edgeStep = gap < 2 * step ? 1 : step;
+    const bool redMoves = run.ActiveFigure == FigureBlue;
+    const int dx = redMoves ? -h * step : h * step;
+    const FigureRect& box = redMoves ? run.RedRect : run.BlueRect;
+    if (fusionMoveBlocked(box, dx, edgeStep, run.EdgeMargin, width)) {
+        return;
+    }
+    moveFigureNo(redMoves ? FigureRed : FigureBlue, dx, 0);
+}
+
+void DiagFuzia::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
+    run().CaptureResult();
+}
+
+CapturedValues DiagFuzia::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {
+    return {fusionValues(at, scale, session())};
 }
 
 } // namespace trelon

@@ -1,9 +1,9 @@
-// The colour test: four dots for the two eyes and the panel of seven answer cells along the
-// bottom of the screen, drawn on the screen's device context.
+#include "procedures/diagnostics/DiagCvetotest.h"
+
 #include "display/Canvas.h"
 #include "display/Surface.h"
 #include "platform/Cursor.h"
-#include "procedures/SceneBuilder.h"
+#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/SceneConversions.h"
 
@@ -60,12 +60,12 @@ void disk(Canvas& canvas, int x, int y, int r, ColourWord colour) {
 
 } // namespace
 
-void SceneBuilder::DiagCvetotestScene() {
+void DiagCvetotest::composeScene() {
     const QSize size = client();
     const int w = size.width();
     const int h = size.height();
-    const RoleColours& roles = state_.roles;
-    const double mmpp = state_.settings.MmPerPixel;
+    const RoleColours& roles = state().roles;
+    const double mmpp = state().settings.MmPerPixel;
 
     Surface* screen = clearedPrimary();
     std::unique_ptr<Canvas> canvas;
@@ -108,8 +108,35 @@ void SceneBuilder::DiagCvetotestScene() {
                                {x0, h - 76}}));
     canvas.reset();
 
-    seams_.cursor.setPosition(QPoint(x0, h - 76));
-    seams_.cursor.setProgramCursor();
+    seams().cursor.setPosition(QPoint(x0, h - 76));
+    seams().cursor.setProgramCursor();
+}
+
+void DiagCvetotest::enterKey() {
+    run().CloseWindow();
+}
+
+void DiagCvetotest::mouseDown(Qt::MouseButton /*button*/, int x, int /*y*/) {
+    clickX_ = x;
+    if (runState().ResultShown) {
+        run().CloseWindow();
+    } else {
+        // A click outside the seven fields captures nothing and the run goes on.
+        run().CaptureResult();
+    }
+}
+
+bool DiagCvetotest::prepareCapture() {
+    // Outside the seven fields there is no vision type to name.
+    field_ = colourTestField(clickX_, run().screenSize().width());
+    visionText_ = colourTestVisionText(field_, session().FilterPosition);
+    return visionText_.has_value();
+}
+
+CapturedValues DiagCvetotest::captureValues(const CaptureGeometry& /*at*/,
+                                            const DegreeScale& /*scale*/) {
+    session().ValueX = field_;
+    return {{{*visionText_, kUpperResultLine}}};
 }
 
 } // namespace trelon

@@ -1,14 +1,14 @@
-// The angle measurement: a tangent scale for one eye with a red arrow for the other, or a
-// picture whose red and blue parts are seen one by each eye.
+#include "procedures/diagnostics/DiagKosogl.h"
+
 #include "config/Settings.h"
 #include "display/Canvas.h"
 #include "display/Surface.h"
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
-#include "procedures/SceneBuilder.h"
+#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
+#include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
-#include "stimulus/PlaceFigure.h"
 #include "stimulus/SceneConversions.h"
 
 #include <algorithm>
@@ -18,7 +18,6 @@ namespace trelon {
 
 namespace {
 
-constexpr int kScaleObject = 1;
 constexpr int kKosoglMargin = 2;
 constexpr int kTickThickness = 6;
 // The smaller of the two sizes of the set-up screen's "Размер".
@@ -26,21 +25,25 @@ constexpr double kSmallSize = 0.75;
 
 } // namespace
 
-void SceneBuilder::DiagKosoglScene() {
-    state_.run.EdgeMargin = kKosoglMargin;
-    if (state_.session.ObjectNumber == kScaleObject) {
-        kosoglScaleScene();
+bool DiagKosogl::isScale() const {
+    return session().ObjectNumber == kAngleScaleObject;
+}
+
+void DiagKosogl::composeScene() {
+    runState().EdgeMargin = kKosoglMargin;
+    if (isScale()) {
+        scaleScene();
     } else {
-        kosoglPictureScene();
+        pictureScene();
     }
 }
 
-void SceneBuilder::kosoglScaleScene() {
-    RunState& run = state_.run;
+void DiagKosogl::scaleScene() {
+    RunState& run = runState();
     const QSize size = client();
     const QPoint c = centre();
     // A nonsensical calibration could give less than a pixel per degree.
-    const int ppd = std::max(1, pixelsPerDegree(state_.settings));
+    const int ppd = std::max(1, pixelsPerDegree(state().settings));
 
     Surface* screen = clearedPrimary();
     std::unique_ptr<Canvas> canvas;
@@ -48,8 +51,8 @@ void SceneBuilder::kosoglScaleScene() {
         surfaceAccessError();
         return;
     }
-    canvas->setPen(state_.roles.ColorBlue, 0);
-    canvas->setBrush(state_.roles.ColorBlue);
+    canvas->setPen(state().roles.ColorBlue, 0);
+    canvas->setBrush(state().roles.ColorBlue);
     // Ticks one degree apart; the one at the middle is twice as long and the arrow is aimed
     // at its end.
     QString arrowName;
@@ -79,18 +82,18 @@ void SceneBuilder::kosoglScaleScene() {
     }
     canvas.reset();
 
-    if (place(PlaceSplit, state_.roles.ColorRed, arrowName) != PlaceResult::Placed) {
+    if (place(PlaceSplit, state().roles.ColorRed, arrowName) != PlaceResult::Placed) {
         return;
     }
     // The arrow lies centred on the scene; its box goes to the anchor, which centres it
     // on the long tick.
-    const SceneState& scene = state_.scene;
+    const SceneState& scene = state().scene;
     const int pw = scene.PictureWidth;
     const int ph = scene.PictureHeight;
     const QRect source(size.width() / 2 - pw / 2, size.height() / 2 - ph / 2, pw, ph);
     const QPoint at =
         run.VerticalPhase ? arrowAnchor - QPoint(0, ph / 2) : arrowAnchor - QPoint(pw / 2, 0);
-    screen->bltFast(at.x(), at.y(), *state_.display.SceneSurface, source);
+    screen->bltFast(at.x(), at.y(), *state().display.SceneSurface, source);
 
     run.RedRect = figureBox(QRect(at, source.size()));
     takeStartSnapshot();
@@ -98,19 +101,20 @@ void SceneBuilder::kosoglScaleScene() {
     run.ActiveFigure = FigureRed;
 }
 
-void SceneBuilder::kosoglPictureScene() {
-    RunState& run = state_.run;
-    SceneState& scene = state_.scene;
-    const int index = state_.session.ObjectNumber - 2;
+void DiagKosogl::pictureScene() {
+    RunState& run = runState();
+    SceneState& scene = state().scene;
+    const int index = session().ObjectNumber - kAngleScaleObject - 1;
     if (index < 0 || index >= static_cast<int>(kDiagKosoglPictures.size())) {
         clearedPrimary();
         return;
     }
     const ObjectPicture& object = kDiagKosoglPictures[index];
     const double factor =
-        object.factor == kFixedSize ? 1.0 : state_.settings.PictureFactors[object.factor];
-    scene.FigureScale = factor * (state_.session.SizeScotomaItem == 1 ? kSmallSize : 1.0);
-    const PlaceResult placed = place(PlaceSplit, state_.roles.ColorRed, QLatin1String(object.file));
+        object.factor == kFixedSize ? 1.0 : state().settings.PictureFactors[object.factor];
+    scene.FigureScale = factor * (session().SizeScotomaItem == 1 ? kSmallSize : 1.0);
+    const PlaceResult placed =
+        place(PlaceSplit, state().roles.ColorRed, QLatin1String(object.file));
     const QPoint c = centre();
     if (placed == PlaceResult::NoPicture) {
         clearedPrimary();
@@ -121,7 +125,7 @@ void SceneBuilder::kosoglPictureScene() {
         run.RedRect = kEmptyFigureRect;
         run.BlueRect = kEmptyFigureRect;
         clearedPrimary();
-        seams_.dialogs.information(
+        seams().dialogs.information(
             QStringLiteral("Слишком большой размер рисунка. Исправьте - Ctrl+Shift+F3."));
         return;
     }
@@ -132,9 +136,83 @@ void SceneBuilder::kosoglPictureScene() {
     showScene();
     takeStartSnapshot();
     run.LastCursor = {c.x(), c.y()};
-    seams_.cursor.setPosition(c);
+    seams().cursor.setPosition(c);
     run.ActiveFigure = FigureNone;
-    seams_.cursor.setProgramCursor();
+    seams().cursor.setProgramCursor();
+}
+
+void DiagKosogl::enterKey() {
+    answer();
+}
+
+void DiagKosogl::arrowKey(int key, bool shift) {
+    const FigureMove move = arrowMove(key, arrowStep(key, shift));
+    run().MoveFigure(move.dx, move.dy);
+}
+
+void DiagKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
+    const RunState& run = runState();
+    // A picked figure, or a right click, answers; the first left click on a figure only picks
+    // it (click()). The scale answers at once.
+    if (isScale() || run.ActiveFigure != FigureNone || run.Touched || button == Qt::RightButton) {
+        answer();
+    }
+}
+
+void DiagKosogl::click() {
+    if (runState().Touched || isScale()) {
+        return;
+    }
+    pickOrDropFigure(true);
+}
+
+void DiagKosogl::moveByMouse(FigureMove move) {
+    if (isScale()) {
+        move = keepScaleAxis(move, runState().VerticalPhase);
+    }
+    // The scale has no second figure to move.
+    moveKeepingMargins(move, !isScale());
+}
+
+FigureMove DiagKosogl::clampMove(FigureMove move) {
+    return isScale() ? keepScaleAxis(move, runState().VerticalPhase) : move;
+}
+
+MoveRules DiagKosogl::moveRules() const {
+    MoveRules rules;
+    rules.composeOnScreen = isScale();
+    return rules;
+}
+
+void DiagKosogl::answer() {
+    RunState& run = runState();
+    DisplayObjects& display = state().display;
+    if (run.VerticalPhase && run.ResultShown) {
+        // The horizontal value is on the screen: the vertical measurement starts.
+        display.AuxSurface.reset();
+        this->run().BuildScene();
+        return;
+    }
+    if (run.ResultShown) {
+        this->run().CloseWindow();
+        return;
+    }
+    this->run().CaptureResult();
+    display.AuxSurface.reset();
+}
+
+CapturedValues DiagKosogl::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {
+    CapturedValues captured;
+    if (isScale()) {
+        // Horizontal first, then vertical; one record holds both.
+        RunState& run = runState();
+        captured.recordComplete = run.VerticalPhase;
+        captured.lines = kosoglScaleValues(at, scale, run.VerticalPhase, session());
+        run.VerticalPhase = !run.VerticalPhase;
+    } else {
+        captured.lines = kosoglPictureValues(at, scale, session());
+    }
+    return captured;
 }
 
 } // namespace trelon

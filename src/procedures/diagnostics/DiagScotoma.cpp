@@ -1,0 +1,180 @@
+#include "procedures/diagnostics/DiagScotoma.h"
+
+#include "display/Canvas.h"
+#include "display/Surface.h"
+#include "platform/Cursor.h"
+#include "platform/Timer.h"
+#include "procedures/StimulusRun.h"
+#include "state/SharedState.h"
+#include "stimulus/InputRules.h"
+#include "stimulus/SceneConversions.h"
+#include "stimulus/ScotomaArrow.h"
+
+#include <memory>
+#include <vector>
+
+namespace trelon {
+
+namespace {
+
+constexpr int kRingPen = 3;
+constexpr int kPauseMs = 100;
+constexpr int kLastDirection = 8;
+constexpr int kDirectionsDone = 9;
+
+} // namespace
+
+void DiagScotoma::start() {
+    runState().StepNo = 1;
+    run().BuildScene();
+}
+
+void DiagScotoma::composeScene() {
+    RunState& run = runState();
+    const Settings& settings = state().settings;
+    const QSize size = client();
+    const QPoint c = centre();
+    const ArrowSizes sizes = scotomaArrowSizes(settings);
+    run.EdgeMargin = scotomaArrowMargin(run.StepNo);
+
+    Surface* screen = clearedPrimary();
+    std::unique_ptr<Canvas> canvas;
+    if (screen == nullptr || !succeeded(screen->getCanvas(canvas))) {
+        surfaceAccessError();
+        return;
+    }
+    // Rings half a degree wide, two degrees apart, as many as fit above the arrow's length;
+    // each disc filled with the background, outermost first.
+    const int a = roundPixels(settings.MmPerDegree / settings.MmPerPixel / 2);
+    const int room = size.height() - sizes.length - 20;
+    std::vector<int> radii = {a};
+    for (int k : {21, 17, 13}) {
+        if (room >= 2 * k * a) {
+            radii.push_back(k * a);
+        }
+    }
+    radii.insert(radii.end(), {9 * a, 5 * a, a});
+    canvas->setPen(state().roles.ColorBlue, kRingPen);
+    canvas->setBrush(state().roles.ColorFon);
+    for (int r : radii) {
+        canvas->ellipse(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+    }
+    canvas.reset();
+
+    const ScotomaArrow arrow = scotomaArrow(run.StepNo, sizes, size);
+    if (!arrow.box.isEmpty() &&
+        this->run().DrawPolygonSurface(arrow.points, state().roles.ColorRed, arrow.box.width(),
+                                       arrow.box.height())) {
+        screen->bltFast(arrow.box.left(), arrow.box.top(), *state().display.AuxSurface);
+    }
+    run.RedRect = arrow.box.isEmpty() ? kEmptyFigureRect : figureBox(arrow.box);
+    run.BlueRect = run.RedRect;
+    run.ActiveFigure = FigureNone;
+    parkHiddenCursor(arrow.box.topLeft());
+    // The arrow becomes movable 100 ms later, so the pointer's jump moves nothing.
+    run.SavedActiveFigure = FigureRed;
+    this->run().TimerMove().start();
+}
+
+bool DiagScotoma::answersPaused() const {
+    // The pause between two directions.
+    return run().Timer2().isActive();
+}
+
+void DiagScotoma::homeKey() {
+    run().RestartStep();
+}
+
+void DiagScotoma::enterKey() {
+    answer(false);
+}
+
+void DiagScotoma::arrowKey(int key, bool shift) {
+    // The mark keeps to its direction's line (moveRules), so on a diagonal Right and Left move
+    // it along the diagonal to the right or left, Up and Down upwards or downwards.
+    const FigureMove move = arrowMove(key, arrowStep(key, shift));
+    run().MoveFigure(move.dx, move.dy);
+}
+
+void DiagScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
+    RunState& run = runState();
+    if (run.StepNo == kDirectionsDone) {
+        this->run().CloseWindow();
+        run.StepNo = 0;
+    } else {
+        answer(true);
+    }
+}
+
+bool DiagScotoma::mouseMoveIgnored() const {
+    // The mark waits for TimerMove after the scene moved the pointer.
+    return run().TimerMove().isActive();
+}
+
+void DiagScotoma::moveByMouse(FigureMove move) {
+    const RunState& run = runState();
+    if (scotomaDiagonalRefused(run.StepNo, restrictToDirection(move, run.StepNo), run.RedRect,
+                               this->run().screenSize().height())) {
+        return;
+    }
+    Procedure::moveByMouse(move);
+}
+
+void DiagScotoma::procedureClockTick() {
+    // The pause after a click ends: the next direction.
+    run().Timer2().stop();
+    run().BuildScene();
+}
+
+MoveRules DiagScotoma::moveRules() const {
+    MoveRules rules;
+    rules.keepToDirection = true;
+    rules.composeOnScreen = true;
+    return rules;
+}
+
+void DiagScotoma::answer(bool byClick) {
+    RunState& run = runState();
+    const int direction = run.StepNo;
+    if (direction < 1 || direction > kLastDirection) {
+        return;
+    }
+    // Stores this direction; after the last one the map is drawn and the record appended.
+    this->run().CaptureResult();
+    if (direction == kLastDirection) {
+        run.StepNo = kDirectionsDone;
+        return;
+    }
+    run.StepNo = static_cast<std::int16_t>(direction + 1);
+    if (byClick) {
+        // The next scene waits 100 ms (procedureClockTick), so the click's release moves
+        // nothing.
+        this->run().Timer2().setInterval(kPauseMs);
+        this->run().Timer2().start();
+    } else {
+        run.ResultShown = false;
+        this->run().BuildScene();
+    }
+}
+
+bool DiagScotoma::prepareCapture() {
+    const int direction = runState().StepNo;
+    return direction >= 1 && direction <= kLastDirection;
+}
+
+CapturedValues DiagScotoma::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {
+    RunState& run = runState();
+    scotomaDirectionValues(at, scale, run.StepNo, session());
+    CapturedValues captured;
+    if (run.StepNo < kLastDirection) {
+        captured.recordComplete = false;
+        captured.sound = QStringLiteral("1sec.wav");
+    } else {
+        this->run().DrawScotomaMap(scotomaOutline(session()), at.client.height(),
+                                   at.client.width());
+        run.StepNo = kDirectionsDone;
+    }
+    return captured;
+}
+
+} // namespace trelon

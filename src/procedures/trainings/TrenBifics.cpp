@@ -1,0 +1,28 @@
+#include "procedures/trainings/TrenBifics.h"
+
+#include "platform/Cursor.h"
+#include "procedures/StimulusRun.h"
+#include "state/SharedState.h"
+
+namespace trelon {
+
+void TrenBifics::start() {
+    seams().cursor.hide();
+    run().BuildScene();
+}
+
+void TrenBifics::homeKey() {
+    run().RestartStep();
+}
+
+MoveRules TrenBifics::moveRules() const {
+    MoveRules rules;
+    rules.flickerDecides = true;
+    return rules;
+}
+
+CapturedValues TrenBifics::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {
+    return {bifixationValues(at, scale, session())};
+}
+
+} // namespace trelon
