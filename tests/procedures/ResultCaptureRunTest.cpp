@@ -19,10 +19,8 @@ class ResultCaptureRunTest : public RunFixture {
 protected:
     void SetUp() override {
         RunFixture::SetUp();
-        state.display.DisplayDevice = makeDevice(QSize(kWidth, kHeight));
-        state.display.DisplayPalette = makePalette(*device(), greyTable());
-        ApplyWorkingPalette(*state.display.DisplayPalette, state.roles, 0);
-        makePrimary();
+        openScreen(QSize(kWidth, kHeight));
+        ASSERT_EQ(primary().fill(kOtherEntry), DisplayResult::Ok);
 
         ASSERT_TRUE(folder.isValid());
         state.paths.ProgramDir = folder.path() + QLatin1Char('/');

@@ -1,17 +1,10 @@
 #pragma once
-// A stimulus run on an emulated 200 x 150 screen with fake timers, clock, cursor, sound and
-// dialogs. The palette holds the four role colours at entries 21..24 and distinct greys
-// elsewhere, so every colour word lands on one known entry.
-#include "procedures/StimulusRun.h"
-#include "state/SharedState.h"
-#include "stimulus/PaletteRoutines.h"
-#include "support/DisplayTestSupport.h"
-#include "support/FakeSeams.h"
-#include "support/FakeStimulusHost.h"
+// A stimulus run on an emulated 200 x 150 screen (StimulusRunFixture) whose scene builds only
+// record how the run looked when they were called.
+#include "support/StimulusRunFixture.h"
 
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
+#include <vector>
 
 namespace trelon::test {
 
@@ -49,42 +42,22 @@ protected:
     }
 };
 
-class RunFixture : public ::testing::Test, protected FakeSeams {
+class RunFixture : public StimulusRunFixture<RecordingRun> {
 protected:
-    static constexpr ColourWord kBlueRole = colourWord(20, 40, 230);
-    static constexpr ColourWord kRedRole = colourWord(230, 40, 20);
-    static constexpr ColourWord kFonRole = colourWord(40, 130, 70);
-    static constexpr ColourWord kAllRole = colourWord(250, 230, 90);
     static constexpr int kOtherEntry = 7; // what the screen held before the run
 
     void SetUp() override {
-        state.display.DisplayDevice = makeDevice(QSize(kScreenWidth, kScreenHeight));
-        state.display.DisplayPalette = makePalette(*device(), greyTable());
-        state.roles = {kBlueRole, kRedRole, kFonRole, kAllRole};
-        ApplyWorkingPalette(*state.display.DisplayPalette, state.roles, 0);
-        makePrimary();
-        run = std::make_unique<RecordingRun>(state, seams, host);
+        openRun(QSize(kScreenWidth, kScreenHeight));
+        ASSERT_EQ(primary().fill(kOtherEntry), DisplayResult::Ok);
         run->cursor = &cursor;
     }
 
-    DisplayDevice* device() { return state.display.DisplayDevice.get(); }
-
+    // A new primary surface shown through the palette, holding kOtherEntry.
     void makePrimary() {
         ASSERT_EQ(device()->createPrimarySurface(state.display.PrimarySurface), DisplayResult::Ok);
         state.display.PrimarySurface->attachPalette(state.display.DisplayPalette);
         ASSERT_EQ(state.display.PrimarySurface->fill(kOtherEntry), DisplayResult::Ok);
     }
-
-    Surface& primary() { return *state.display.PrimarySurface; }
-
-    void selectProcedure(int isDiagnostics, int number) {
-        state.session.IsDiagnostics = static_cast<std::uint8_t>(isDiagnostics);
-        state.session.ProcedureNumber = static_cast<std::uint16_t>(number);
-    }
-
-    SharedState state;
-    FakeStimulusHost host;
-    std::unique_ptr<RecordingRun> run;
 };
 
 } // namespace trelon::test

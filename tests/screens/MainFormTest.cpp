@@ -53,7 +53,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         state.paths.ProgramDir = dir.path() + QLatin1Char('/');
-        QFile::copy(QStringLiteral(TRELON_PROGRAM_DIR "/lake.bmp"), dir.filePath("lake.bmp"));
+        QFile::copy(QStringLiteral(TRELON_PROGRAM_DIR "/lake.bmp"),
+                    dir.filePath(QStringLiteral("lake.bmp")));
     }
 
     // Creates the window the way the program does, with the other screens watched.
@@ -111,8 +112,8 @@ TEST_F(MainFormTest, FirstPaintSettlesDataFolderAndStartsWithAnEmptyList) {
     create();
     EXPECT_FALSE(form->firstPaintPending());
     EXPECT_EQ(state.paths.DataDir, state.paths.ProgramDir);
-    EXPECT_TRUE(QFile::exists(dir.filePath("People.txt")));
-    EXPECT_TRUE(QDir(dir.filePath("Rezults")).exists());
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("People.txt"))));
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("Rezults"))).exists());
     EXPECT_EQ(child<QComboBox>("ComboBox2")->count(), 0);
     EXPECT_EQ(child<QComboBox>("ComboBox2")->currentIndex(), -1);
     EXPECT_TRUE(state.SoundOn);
@@ -124,7 +125,7 @@ TEST_F(MainFormTest, FirstPaintSettlesDataFolderAndStartsWithAnEmptyList) {
     EXPECT_EQ(shown(param.get()), 1);
     EXPECT_EQ(state.session.IsDiagnostics, 0);
     EXPECT_EQ(state.session.ProcedureNumber, 3);
-    EXPECT_EQ(state.paths.ResultsFilePath, dir.filePath("RezClass.dat"));
+    EXPECT_EQ(state.paths.ResultsFilePath, dir.filePath(QStringLiteral("RezClass.dat")));
 }
 
 TEST_F(MainFormTest, KeysWhileTheSplashShowsOnlyHideIt) {
@@ -174,14 +175,14 @@ TEST_F(MainFormTest, ResultsButtonNeedsAPatientAndCreatesTheEmptyResultsFile) {
     EXPECT_EQ(shown(rezult.get()), 1);
     EXPECT_EQ(state.session.PatientName, QStringLiteral("Петров"));
     EXPECT_EQ(state.session.PatientNumber, 2);
-    const QString file = dir.filePath("Rezults/2.dat");
+    const QString file = dir.filePath(QStringLiteral("Rezults/2.dat"));
     EXPECT_EQ(state.paths.ResultsFilePath, file);
     ASSERT_TRUE(QFile::exists(file));
     EXPECT_EQ(QFileInfo(file).size(), 0);
 }
 
 TEST_F(MainFormTest, ProcedureButtonsRecordTheProcedureAndThePatient) {
-    writeBytes(dir.filePath("People.txt"), "Sidorov\r\n12\r\n");
+    writeBytes(dir.filePath(QStringLiteral("People.txt")), "Sidorov\r\n12\r\n");
     create();
     hideSplash();
     const char* names[] = {"BitBtnDiagCvetotest", "BitBtnDiagKosogl",   "BitBtnDiagScotoma",
@@ -195,7 +196,7 @@ TEST_F(MainFormTest, ProcedureButtonsRecordTheProcedureAndThePatient) {
     EXPECT_EQ(shown(param.get()), 8);
     EXPECT_EQ(state.session.PatientName, QStringLiteral("Sidorov"));
     EXPECT_EQ(state.session.PatientNumber, 12);
-    EXPECT_EQ(state.paths.ResultsFilePath, dir.filePath("Rezults/12.dat"));
+    EXPECT_EQ(state.paths.ResultsFilePath, dir.filePath(QStringLiteral("Rezults/12.dat")));
 
     // A number field that holds no integer opens nothing.
     auto* number = child<QLineEdit>("EditAll");
@@ -209,7 +210,7 @@ TEST_F(MainFormTest, ProcedureButtonsRecordTheProcedureAndThePatient) {
 }
 
 TEST_F(MainFormTest, CtrlDeleteAsksAndDeletesOnlyWithExactlyCtrl) {
-    writeBytes(dir.filePath("People.txt"), "Anna\r\n1\r\nBoris\r\n2\r\n");
+    writeBytes(dir.filePath(QStringLiteral("People.txt")), "Anna\r\n1\r\nBoris\r\n2\r\n");
     create();
     hideSplash();
     press(Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
@@ -218,7 +219,7 @@ TEST_F(MainFormTest, CtrlDeleteAsksAndDeletesOnlyWithExactlyCtrl) {
     press(Qt::Key_Delete, Qt::ControlModifier);
     ASSERT_EQ(dialogs.confirmations.size(), 1);
     EXPECT_EQ(dialogs.confirmations.first(), QStringLiteral("Удаляется пациент - Anna"));
-    QFile people(dir.filePath("People.txt"));
+    QFile people(dir.filePath(QStringLiteral("People.txt")));
     ASSERT_TRUE(people.open(QIODevice::ReadOnly));
     EXPECT_EQ(people.readAll(), QByteArray("Boris\r\n2\r\n"));
     EXPECT_EQ(child<QComboBox>("ComboBox2")->count(), 1);
@@ -244,7 +245,7 @@ TEST_F(MainFormTest, SoundFollowsTheCheckBox) {
 }
 
 TEST_F(MainFormTest, StartingColoursComeFromContrastAndGlasses) {
-    writeBytes(dir.filePath("Class.ini"),
+    writeBytes(dir.filePath(QStringLiteral("Class.ini")),
                "[Default]\r\nContrast=7\r\nFilterGreenBlue=1\r\nRG_Low_Red_in_Red=0\r\n");
     create();
     EXPECT_EQ(state.ContrastLevel, 3);
@@ -259,7 +260,7 @@ TEST_F(MainFormTest, StartingColoursComeFromContrastAndGlasses) {
 }
 
 TEST_F(MainFormTest, ContrastBelowOneKeepsThePreviousColours) {
-    writeBytes(dir.filePath("Class.ini"), "[Default]\r\nContrast=0\r\n");
+    writeBytes(dir.filePath(QStringLiteral("Class.ini")), "[Default]\r\nContrast=0\r\n");
     state.ContrastLevel = 2;
     create();
     EXPECT_EQ(state.ContrastLevel, 2);

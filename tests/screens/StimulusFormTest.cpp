@@ -1,14 +1,9 @@
 // The stimulus window shown modally on the offscreen platform, over fake seams.
 #include "screens/StimulusForm.h"
 
-#include "display/DisplayDevice.h"
-#include "platform/PlatformSeams.h"
 #include "procedures/StimulusRun.h"
-#include "state/SharedState.h"
-#include "support/DisplayTestSupport.h"
-#include "support/FakeSeams.h"
+#include "support/StimulusScreenFixture.h"
 
-#include "support/FakeSeams.h"
 #include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
@@ -19,16 +14,11 @@
 namespace trelon::test {
 namespace {
 
-class StimulusFormTest : public ::testing::Test, protected FakeSeams {
+class StimulusFormTest : public StimulusScreenFixture {
 protected:
     void SetUp() override {
-        state.display.DisplayDevice = makeDevice(QSize(320, 240));
-        state.display.DisplayPalette = makePalette(*state.display.DisplayDevice, greyTable());
-        ASSERT_EQ(state.display.DisplayDevice->createPrimarySurface(state.display.PrimarySurface),
-                  DisplayResult::Ok);
-        state.display.PrimarySurface->attachPalette(state.display.DisplayPalette);
-        state.session.IsDiagnostics = 0;
-        state.session.ProcedureNumber = 3; // TrenBifics: the cursor is hidden
+        openScreen(QSize(320, 240));
+        selectProcedure(0, 3); // TrenBifics: the cursor is hidden
         form = std::make_unique<TForm1>(state, seams);
     }
 
@@ -48,7 +38,6 @@ protected:
         return !closedBySafety;
     }
 
-    SharedState state;
     std::unique_ptr<TForm1> form;
 };
 

@@ -145,12 +145,18 @@ TEST_F(ProcedureSetupActivation, DiagFuziaArrangesSizeBesideObjectAndRefillsSize
 
     setup->choose(C::RadioGroupSizeFuz, 2);
     setup->choose(C::RadioGroupObjFuz, 2);
-    EXPECT_EQ(control(C::RadioGroupSizeFuz).items, QStringList({"8 град.", "6 град.", "4 град."}));
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).items,
+              QStringList({QStringLiteral("8 град."), QStringLiteral("6 град."),
+                           QStringLiteral("4 град.")}));
     EXPECT_EQ(control(C::RadioGroupSizeFuz).itemIndex, 2);
     setup->choose(C::RadioGroupObjFuz, 1);
-    EXPECT_EQ(control(C::RadioGroupSizeFuz).items, QStringList({"3 град.", "2 град.", "1 град."}));
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).items,
+              QStringList({QStringLiteral("3 град."), QStringLiteral("2 град."),
+                           QStringLiteral("1 град.")}));
     setup->choose(C::RadioGroupObjFuz, 0);
-    EXPECT_EQ(control(C::RadioGroupSizeFuz).items, QStringList({"6 град.", "4 град.", "3 град."}));
+    EXPECT_EQ(control(C::RadioGroupSizeFuz).items,
+              QStringList({QStringLiteral("6 град."), QStringLiteral("4 град."),
+                           QStringLiteral("3 град.")}));
 }
 
 TEST_F(ProcedureSetupActivation, TrenScotomaStacksSizeAndDirectionUnderTheObjects) {
@@ -158,7 +164,8 @@ TEST_F(ProcedureSetupActivation, TrenScotomaStacksSizeAndDirectionUnderTheObject
     const QRect objects = rect(C::RadioGroupScotomObj);
     const QRect size = rect(C::RadioGroupSizeScotoma);
     EXPECT_EQ(control(C::RadioGroupSizeScotoma).items,
-              QStringList({"Большой", "Средний", "Маленький"}));
+              QStringList({QStringLiteral("Большой"), QStringLiteral("Средний"),
+                           QStringLiteral("Маленький")}));
     EXPECT_EQ(size.y(), bottomEdge(objects) + 20);
     EXPECT_EQ(size.x(), objects.x() + (objects.width() - size.width()) / 2);
     EXPECT_EQ(rect(C::RadioGroupSamolet).topLeft(), QPoint(objects.x(), bottomEdge(size) + 20));
@@ -171,7 +178,8 @@ TEST_F(ProcedureSetupActivation, TrenScotomaStacksSizeAndDirectionUnderTheObject
 
     // The next procedure gets the two-item size group back.
     open(P::TrenKosogl);
-    EXPECT_EQ(control(C::RadioGroupSizeScotoma).items, QStringList({"Большой", "Маленький"}));
+    EXPECT_EQ(control(C::RadioGroupSizeScotoma).items,
+              QStringList({QStringLiteral("Большой"), QStringLiteral("Маленький")}));
 }
 
 TEST_F(ProcedureSetupActivation, TrenKosoglWorkModeChoosesTheTimingGroups) {

@@ -1,7 +1,7 @@
 // PlaceFigure: where a picture lands for each offset code, how its colours become role
 // entries in each mode, and the boxes it finds.
-#include "procedures/SceneFixture.h"
 #include "stimulus/PlaceFigure.h"
+#include "support/StimulusScreenFixture.h"
 
 namespace trelon::test {
 namespace {
@@ -9,10 +9,11 @@ namespace {
 constexpr int kW = 200;
 constexpr int kH = 150;
 
-class ScenePlaceFigure : public SceneFixture {
+class ScenePlaceFigure : public StimulusScreenFixture {
 protected:
     void SetUp() override {
         openScreen(QSize(kW, kH));
+        makeSceneSurface();
         state.run.EdgeMargin = 2;
     }
 
