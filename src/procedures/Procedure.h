@@ -5,8 +5,8 @@
 // is one subclass (diagnostics/, trainings/) holding the state only it uses; the defaults
 // here are what a procedure without a rule of its own does.
 //
-// A procedure draws, moves figures, captures and closes the window through the run's public
-// operations, and composes its scenes with the helpers below.
+// A procedure draws, moves figures, captures and closes the window through the operations of
+// the window's run (window()), and composes its scenes with the helpers below.
 #include "platform/PlatformSeams.h"
 #include "procedures/ResultCapture.h"
 #include "state/ProcedureKind.h"
@@ -106,8 +106,9 @@ protected:
     virtual CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) = 0;
 
     // What the procedures share.
-    StimulusRun& run() { return run_; }
-    const StimulusRun& run() const { return run_; }
+    // The stimulus window's run: its operations, timers and scene building.
+    StimulusRun& window() { return run_; }
+    const StimulusRun& window() const { return run_; }
     SharedState& state() { return state_; }
     const SharedState& state() const { return state_; }
     RunState& runState();

@@ -113,22 +113,22 @@ void DiagCvetotest::composeScene() {
 }
 
 void DiagCvetotest::enterKey() {
-    run().CloseWindow();
+    window().CloseWindow();
 }
 
 void DiagCvetotest::mouseDown(Qt::MouseButton /*button*/, int x, int /*y*/) {
     clickX_ = x;
     if (runState().ResultShown) {
-        run().CloseWindow();
+        window().CloseWindow();
     } else {
         // A click outside the seven fields captures nothing and the run goes on.
-        run().CaptureResult();
+        window().CaptureResult();
     }
 }
 
 bool DiagCvetotest::prepareCapture() {
     // Outside the seven fields there is no vision type to name.
-    field_ = colourTestField(clickX_, run().screenSize().width());
+    field_ = colourTestField(clickX_, window().screenSize().width());
     visionText_ = colourTestVisionText(field_, session().FilterPosition);
     return visionText_.has_value();
 }

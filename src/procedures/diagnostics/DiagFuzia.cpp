@@ -21,7 +21,7 @@ constexpr int kFuziaMargin = 2;
 
 void DiagFuzia::start() {
     seams().cursor.hide();
-    run().BuildScene();
+    window().BuildScene();
 }
 
 void DiagFuzia::composeScene() {
@@ -88,11 +88,11 @@ void DiagFuzia::composeScene() {
 }
 
 void DiagFuzia::homeKey() {
-    run().RestartStep();
+    window().RestartStep();
 }
 
 void DiagFuzia::enterKey() {
-    run().CaptureResult();
+    window().CaptureResult();
 }
 
 void DiagFuzia::arrowKey(int key, bool shift) {
@@ -100,7 +100,7 @@ void DiagFuzia::arrowKey(int key, bool shift) {
     const SessionParams& session = this->session();
     const int variant = session.ObjectNumber;
     const int h = fusionDirection(variant, session.FilterPosition);
-    const int width = this->run().screenSize().width();
+    const int width = window().screenSize().width();
 
     if (variant == 1 || variant == 2) {
         if (key != Qt::Key_Up) {
@@ -121,7 +121,7 @@ void DiagFuzia::arrowKey(int key, bool shift) {
     }
     // The images have crossed: the press answers instead of moving.
     if (fusionImagesCrossed(variant, session.FilterPosition, run.BlueRect, run.RedRect)) {
-        this->run().CaptureResult();
+        window().CaptureResult();
         return;
     }
     // The figures move in turn; ActiveFigure is the one that moved last.
@@ -138,7 +138,7 @@ void DiagFuzia::arrowKey(int key, bool shift) {
 }
 
 void DiagFuzia::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
-    run().CaptureResult();
+    window().CaptureResult();
 }
 
 CapturedValues DiagFuzia::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {

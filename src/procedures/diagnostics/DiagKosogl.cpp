@@ -147,7 +147,7 @@ void DiagKosogl::enterKey() {
 
 void DiagKosogl::arrowKey(int key, bool shift) {
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
-    run().MoveFigure(move.dx, move.dy);
+    window().MoveFigure(move.dx, move.dy);
 }
 
 void DiagKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
@@ -190,14 +190,14 @@ void DiagKosogl::answer() {
     if (run.VerticalPhase && run.ResultShown) {
         // The horizontal value is on the screen: the vertical measurement starts.
         display.AuxSurface.reset();
-        this->run().BuildScene();
+        window().BuildScene();
         return;
     }
     if (run.ResultShown) {
-        this->run().CloseWindow();
+        window().CloseWindow();
         return;
     }
-    this->run().CaptureResult();
+    window().CaptureResult();
     display.AuxSurface.reset();
 }
 

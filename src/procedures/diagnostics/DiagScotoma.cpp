@@ -26,7 +26,7 @@ constexpr int kDirectionsDone = 9;
 
 void DiagScotoma::start() {
     runState().StepNo = 1;
-    run().BuildScene();
+    window().BuildScene();
 }
 
 void DiagScotoma::composeScene() {
@@ -63,8 +63,8 @@ void DiagScotoma::composeScene() {
 
     const ScotomaArrow arrow = scotomaArrow(run.StepNo, sizes, size);
     if (!arrow.box.isEmpty() &&
-        this->run().DrawPolygonSurface(arrow.points, state().roles.ColorRed, arrow.box.width(),
-                                       arrow.box.height())) {
+        window().DrawPolygonSurface(arrow.points, state().roles.ColorRed, arrow.box.width(),
+                                    arrow.box.height())) {
         screen->bltFast(arrow.box.left(), arrow.box.top(), *state().display.AuxSurface);
     }
     run.RedRect = arrow.box.isEmpty() ? kEmptyFigureRect : figureBox(arrow.box);
@@ -73,16 +73,16 @@ void DiagScotoma::composeScene() {
     parkHiddenCursor(arrow.box.topLeft());
     // The arrow becomes movable 100 ms later, so the pointer's jump moves nothing.
     run.SavedActiveFigure = FigureRed;
-    this->run().TimerMove().start();
+    window().TimerMove().start();
 }
 
 bool DiagScotoma::answersPaused() const {
     // The pause between two directions.
-    return run().Timer2().isActive();
+    return window().Timer2().isActive();
 }
 
 void DiagScotoma::homeKey() {
-    run().RestartStep();
+    window().RestartStep();
 }
 
 void DiagScotoma::enterKey() {
@@ -93,13 +93,13 @@ void DiagScotoma::arrowKey(int key, bool shift) {
     // The mark keeps to its direction's line (moveRules), so on a diagonal Right and Left move
     // it along the diagonal to the right or left, Up and Down upwards or downwards.
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
-    run().MoveFigure(move.dx, move.dy);
+    window().MoveFigure(move.dx, move.dy);
 }
 
 void DiagScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
     RunState& run = runState();
     if (run.StepNo == kDirectionsDone) {
-        this->run().CloseWindow();
+        window().CloseWindow();
         run.StepNo = 0;
     } else {
         answer(true);
@@ -108,13 +108,13 @@ void DiagScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
 
 bool DiagScotoma::mouseMoveIgnored() const {
     // The mark waits for TimerMove after the scene moved the pointer.
-    return run().TimerMove().isActive();
+    return window().TimerMove().isActive();
 }
 
 void DiagScotoma::moveByMouse(FigureMove move) {
     const RunState& run = runState();
     if (scotomaDiagonalRefused(run.StepNo, restrictToDirection(move, run.StepNo), run.RedRect,
-                               this->run().screenSize().height())) {
+                               window().screenSize().height())) {
         return;
     }
     Procedure::moveByMouse(move);
@@ -122,8 +122,8 @@ void DiagScotoma::moveByMouse(FigureMove move) {
 
 void DiagScotoma::procedureClockTick() {
     // The pause after a click ends: the next direction.
-    run().Timer2().stop();
-    run().BuildScene();
+    window().Timer2().stop();
+    window().BuildScene();
 }
 
 MoveRules DiagScotoma::moveRules() const {
@@ -140,7 +140,7 @@ void DiagScotoma::answer(bool byClick) {
         return;
     }
     // Stores this direction; after the last one the map is drawn and the record appended.
-    this->run().CaptureResult();
+    window().CaptureResult();
     if (direction == kLastDirection) {
         run.StepNo = kDirectionsDone;
         return;
@@ -149,11 +149,11 @@ void DiagScotoma::answer(bool byClick) {
     if (byClick) {
         // The next scene waits 100 ms (procedureClockTick), so the click's release moves
         // nothing.
-        this->run().Timer2().setInterval(kPauseMs);
-        this->run().Timer2().start();
+        window().Timer2().setInterval(kPauseMs);
+        window().Timer2().start();
     } else {
         run.ResultShown = false;
-        this->run().BuildScene();
+        window().BuildScene();
     }
 }
 
@@ -170,8 +170,7 @@ CapturedValues DiagScotoma::captureValues(const CaptureGeometry& at, const Degre
         captured.recordComplete = false;
         captured.sound = QStringLiteral("1sec.wav");
     } else {
-        this->run().DrawScotomaMap(scotomaOutline(session()), at.client.height(),
-                                   at.client.width());
+        window().DrawScotomaMap(scotomaOutline(session()), at.client.height(), at.client.width());
         run.StepNo = kDirectionsDone;
     }
     return captured;

@@ -8,11 +8,11 @@ namespace trelon {
 
 void TrenBifics::start() {
     seams().cursor.hide();
-    run().BuildScene();
+    window().BuildScene();
 }
 
 void TrenBifics::homeKey() {
-    run().RestartStep();
+    window().RestartStep();
 }
 
 MoveRules TrenBifics::moveRules() const {

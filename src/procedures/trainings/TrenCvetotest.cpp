@@ -8,11 +8,11 @@ namespace trelon {
 
 void TrenCvetotest::start() {
     seams().cursor.hide();
-    run().BuildScene();
+    window().BuildScene();
 }
 
 void TrenCvetotest::homeKey() {
-    run().RestartStep();
+    window().RestartStep();
 }
 
 MoveRules TrenCvetotest::moveRules() const {

@@ -7,9 +7,9 @@
 namespace trelon {
 
 void TrenKosogl::start() {
-    run().BuildScene();
+    window().BuildScene();
     // The flicker clock starts when a figure is picked.
-    run().TimerM().stop();
+    window().TimerM().stop();
 }
 
 void TrenKosogl::click() {
@@ -21,7 +21,7 @@ void TrenKosogl::click() {
 }
 
 bool TrenKosogl::mouseMoveIgnored() const {
-    return run().Timer2().isActive();
+    return window().Timer2().isActive();
 }
 
 void TrenKosogl::moveByMouse(FigureMove move) {
@@ -35,7 +35,7 @@ MoveRules TrenKosogl::moveRules() const {
 }
 
 bool TrenKosogl::prepareCapture() {
-    run().ShowWholeScene();
+    window().ShowWholeScene();
     return true;
 }
 

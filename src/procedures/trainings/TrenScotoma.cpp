@@ -17,11 +17,11 @@ int millimetrePixels(double mmPerPixel) {
 
 void TrenScotoma::start() {
     runState().StepNo = 1;
-    run().BuildScene();
+    window().BuildScene();
 }
 
 void TrenScotoma::homeKey() {
-    run().RestartStep();
+    window().RestartStep();
 }
 
 bool TrenScotoma::mouseMoveIgnored() const {
@@ -42,7 +42,7 @@ FigureMove TrenScotoma::clampMove(FigureMove move) {
     // The target is the other figure.
     const FigureRect& moving = figure == FigureRed ? run.RedRect : run.BlueRect;
     const FigureRect& target = figure == FigureRed ? run.BlueRect : run.RedRect;
-    const QSize client = this->run().screenSize();
+    const QSize client = window().screenSize();
     return clampTravelAtTarget(move, run.StepNo, moving, target,
                                QPoint(client.width() / 2, client.height() / 2),
                                millimetrePixels(state().settings.MmPerPixel));
@@ -56,7 +56,7 @@ MoveRules TrenScotoma::moveRules() const {
 }
 
 bool TrenScotoma::prepareCapture() {
-    run().ShowWholeScene();
+    window().ShowWholeScene();
     return true;
 }
 
