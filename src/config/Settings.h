@@ -95,13 +95,14 @@ struct Settings {
     double kp = 2 / 100.0;
     int RazmerMarker = 3;
     QString FontName = QStringLiteral("Times New Roman");
-    int TimeIntervalKoleb1 = 200;
-    int TimeIntervalKoleb2 = 50;
+    // Each speed pair: the slow interval is the larger one.
+    int TimeIntervalKoleb1 = 50;  // fast oscillation ("Большая")
+    int TimeIntervalKoleb2 = 200; // slow oscillation ("Малая")
     int ShagKoleban = 1;
-    int TimeTrenFuz1 = 50;
-    int TimeTrenFuz2 = 200;
-    int TimeTrenKosogl1 = 50;
-    int TimeTrenKosogl2 = 200;
+    int TimeTrenFuz1 = 200;    // slow drift ("Медленное")
+    int TimeTrenFuz2 = 50;     // fast drift ("Быстрое")
+    int TimeTrenKosogl1 = 200; // slow ("Медленное")
+    int TimeTrenKosogl2 = 50;  // fast ("Быстрое")
     std::array<double, kPictureCount> PictureFactors = filledFactors();
     bool ScorostMouse = false; // text = "1"
 

@@ -6,6 +6,10 @@
 #include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/InputRules.h"
+#include "stimulus/PictureFiles.h"
+#include "stimulus/SceneConversions.h"
+
+#include <algorithm>
 
 namespace trelon {
 
@@ -112,6 +116,34 @@ void Procedure::parkHiddenCursor(QPoint p) {
     state_.run.LastCursor = {p.x(), p.y()};
     seams_.cursor.setPosition(p);
     seams_.cursor.hide();
+}
+
+void Procedure::composeFusionObjectScene() {
+    RunState& run = state_.run;
+    SceneState& scene = state_.scene;
+    const SessionParams& session = state_.session;
+    constexpr double kSmallSize = 0.75;
+    const int item =
+        std::clamp(session.TrenFuzObjItem, 0, static_cast<int>(kFusionTrainingPictures.size()) - 1);
+    const ObjectPicture& object = kFusionTrainingPictures[static_cast<std::size_t>(item)];
+    scene.FigureScale = state_.settings.PictureFactors[static_cast<std::size_t>(object.factor)] *
+                        (session.SizeScotomaItem == 1 ? kSmallSize : 1.0);
+    run.EdgeMargin = 2;
+    if (place(PlaceCommon, state_.roles.ColorAll, QLatin1String(object.file)) !=
+        PlaceResult::Placed) {
+        clearedPrimary();
+        return;
+    }
+    showScene();
+    const QPoint c = centre();
+    const int halfWidth = roundPixels(scene.PictureWidth * scene.FigureScale / 2);
+    const int halfHeight = roundPixels(scene.PictureHeight * scene.FigureScale / 2);
+    run.BlueRect =
+        figureBox(QRect(c.x() - halfWidth, c.y() - halfHeight, 2 * halfWidth, 2 * halfHeight));
+    run.RedRect = run.BlueRect;
+    run.ActiveFigure = FigureRed;
+    takeStartSnapshot();
+    parkHiddenCursor(c);
 }
 
 void Procedure::moveFigureNo(std::int16_t figure, int dx, int dy) {

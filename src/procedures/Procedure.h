@@ -134,6 +134,10 @@ protected:
     void takeStartSnapshot();
     // Puts the pointer at p, remembered as the last cursor position, and hides it.
     void parkHiddenCursor(QPoint p);
+    // The object of the fusion trainings (RadioGroupTrenFuzObj, at the size item's scale) at
+    // the centre, whole in the common colour; both figures' boxes on it, the red one active,
+    // StartSnapshot taken, the pointer hidden at the centre.
+    void composeFusionObjectScene();
 
     // Rules several procedures share.
     // Moves figure (1 blue, 2 red) by (dx, dy) and leaves it active.

@@ -1,6 +1,6 @@
 #pragma once
-// A diagnostic run from its scene to the results file: a 1024 x 768 screen with the
-// program's own pictures, fake timers, clock, cursor and sound, a patient whose results file
+// A run of a diagnostic or a training from its scene to the results file: a 1024 x 768 screen with
+// the program's own pictures, fake timers, clock, cursor and sound, a patient whose results file
 // lies in a temporary folder, the default scale (0.29 mm per pixel, 8.9 mm per degree) and
 // 100 cm. One pixel is then 0.29 / 8.9 x 50 / 100 = 0.016292 degrees, so 100 pixels are
 // 1.6292 degrees.
@@ -42,6 +42,25 @@ protected:
     void start(int number, int object) {
         selectProcedure(1, number, object);
         run->FormActivate();
+    }
+
+    // The training number 1..4 with its object or variant, then the window's activation.
+    void startTraining(int number, int object) {
+        selectProcedure(0, number, object);
+        run->FormActivate();
+    }
+
+    // The pixels of the screen inside r (clipped) that show entry.
+    int countOf(int entry, const QRect& r) {
+        const Surface& screen = primary();
+        const QRect area = r.intersected(screen.rect());
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += screen.pixel(x, y) == entry ? 1 : 0;
+            }
+        }
+        return count;
     }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) {

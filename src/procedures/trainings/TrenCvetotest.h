@@ -11,13 +11,25 @@ public:
 
 protected:
     void start() override;
-    // The training's scene is not drawn yet: the run starts from the plain background.
-    void composeScene() override {}
+    // The object fused at the centre.
+    void composeScene() override;
     void homeKey() override;
+    void enterKey() override;
+    // Up moves the images apart (or together) by hand.
+    void arrowKey(int key, bool shift) override;
     bool clickAfterResultCloses() const override { return true; }
+    // Starts the drift, or answers.
+    void mouseDown(Qt::MouseButton button, int x, int y) override;
     bool mouseMovesActiveFigure() const override { return false; }
+    // One step of the drift.
+    void procedureClockTick() override;
     MoveRules moveRules() const override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
+
+private:
+    // +1 when the blue image moves right as the images part, else -1.
+    int blueDirection() const;
+    void answer();
 };
 
 } // namespace trelon

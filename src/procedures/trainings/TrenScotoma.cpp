@@ -1,27 +1,369 @@
 #include "procedures/trainings/TrenScotoma.h"
 
 #include "common/Rounding.h"
+#include "display/DisplayDevice.h"
+#include "platform/Clock.h"
+#include "platform/Cursor.h"
+#include "platform/Timer.h"
 #include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
+#include "stimulus/FeedbackSound.h"
+#include "stimulus/InputRules.h"
+#include "stimulus/PictureFiles.h"
+#include "stimulus/SceneConversions.h"
+#include "stimulus/ScotomaEating.h"
+
+#include <algorithm>
+#include <array>
 
 namespace trelon {
 
 namespace {
 
-// One millimetre in whole pixels.
-int millimetrePixels(double mmPerPixel) {
-    return mmPerPixel > 0 ? static_cast<int>(roundHalfEven(1 / mmPerPixel)) : 0;
+constexpr int kTrap = 1;
+constexpr int kBee = 2;
+constexpr int kPlane = 3;
+
+// Target scale by size item: "Большой", "Средний", "Маленький".
+constexpr std::array<double, 3> kTargetScales = {1.5, 1.2, 1.0};
+
+// The aeroplane's directions in degrees, by RadioGroupSamolet item; item + 1 is the
+// direction number.
+constexpr std::array<int, 8> kPlaneDegrees = {0, 90, 180, 270, 45, 135, 225, 315};
+
+// Where the figure of each direction starts (offset codes before PlaceFigure mirrors them
+// for the red image), the margin it keeps from the edges and its travel towards the centre
+// (signs of x and y).
+struct DirectionStart {
+    std::int32_t offsetX;
+    std::int32_t offsetY;
+    int edgeMargin;
+    int travelX;
+    int travelY;
+};
+constexpr std::array<DirectionStart, 8> kStarts = {{
+    {1000, 0, 2, -1, 0},     // 1: from the right edge, travels left
+    {0, -1000, 2, 0, 1},     // 2: from the top, travels down
+    {-1000, 0, 2, 1, 0},     // 3: from the left, travels right
+    {0, 1000, 10, 0, -1},    // 4: from the bottom, travels up
+    {900, -1000, 10, -1, 1}, // 5: from the top right, travels left and down
+    {-900, -1000, 10, 1, 1}, // 6: from the top left, travels right and down
+    {-900, 1000, 10, 1, -1}, // 7: from the bottom left, travels right and up
+    {900, 1000, 10, -1, -1}, // 8: from the bottom right, travels left and up
+}};
+// A step onto new ground is taken back this far against the travel.
+constexpr int kPushBack = 4;
+
+constexpr double kRoot2 = 1.4142135623730950488;
+constexpr int kFlickerClockMs = 100;
+constexpr int kRunAwayMs = 100;
+constexpr int kBarSpacing = 10;
+
+bool validDirection(int direction) {
+    return direction >= 1 && direction <= 8;
+}
+
+// The flicker period of a frequency of the set-up screen's list (hertz); 0 for none.
+std::uint16_t flickerPeriodOf(int hertz) {
+    switch (hertz) {
+    case 1:
+        return 1000;
+    case 2:
+        return 600;
+    case 4:
+        return 400;
+    case 6:
+        return 200;
+    case 8:
+        return 120;
+    default:
+        return 0;
+    }
+}
+
+// Directions whose leading edge is the figure's left (1, 5, 8), bottom (2), right (3, 6, 7)
+// or top (4).
+int leadingEdge(int direction, const FigureRect& box) {
+    switch (direction) {
+    case 1:
+    case 5:
+    case 8:
+        return box.Left;
+    case 2:
+        return box.Bottom;
+    case 4:
+        return box.Top;
+    default:
+        return box.Right;
+    }
+}
+
+// Whether an edge coordinate lies farther along the travel than point.
+bool farther(int direction, int edge, int point) {
+    const bool decreasing = direction == 1 || direction == 4 || direction == 5 || direction == 8;
+    return decreasing ? edge < point : edge > point;
+}
+
+const DirectionStart& startOf(int direction) {
+    return kStarts[static_cast<std::size_t>(direction - 1)];
+}
+
+std::uint16_t edge(int v) {
+    return static_cast<std::uint16_t>(std::clamp(v, 0, 0xFFFF));
 }
 
 } // namespace
 
 void TrenScotoma::start() {
+    flickerPeriod_ = flickerPeriodOf(FlickerPeriodMs(session()));
     runState().StepNo = 1;
     window().BuildScene();
 }
 
+void TrenScotoma::composeScene() {
+    RunState& run = runState();
+    SessionParams& session = this->session();
+    window().Timer2().stop();
+    window().TimerM().stop();
+    seams().cursor.hide();
+    session.PauseSeconds = 0;
+    run.FlickerOn = true;
+    session.ValueX = 300.0;
+    run.StepNo = 1;
+    newGround_ = false;
+
+    const FigureRect target = placeTarget();
+    if (target == kEmptyFigureRect || !placeFigure(target)) {
+        clearedPrimary();
+        run.RedRect = kEmptyFigureRect;
+        run.BlueRect = kEmptyFigureRect;
+        return;
+    }
+    run.BlueRect = target;
+    startFlicker();
+
+    const FigureRect& figure = run.RedRect;
+    parkHiddenCursor(QPoint((figure.Left + figure.Right) / 2, figure.Top));
+    // The figure becomes movable 100 ms later, so the pointer's jump moves nothing.
+    run.ActiveFigure = FigureNone;
+    run.SavedActiveFigure = FigureRed;
+    window().TimerMove().start();
+}
+
+FigureRect TrenScotoma::placeTarget() {
+    SessionParams& session = this->session();
+    SceneState& scene = state().scene;
+    const int object = session.ObjectNumber;
+    if (object < kTrap || object > kPlane) {
+        return kEmptyFigureRect;
+    }
+    const int size = std::clamp(session.SizeScotomaItem, 0, 2);
+    const double scale = kTargetScales[size];
+    scene.FigureScale = scale;
+    if (place(PlaceSplit, state().roles.ColorBlue, QLatin1String(kScotomaTargets[object - 1])) !=
+        PlaceResult::Placed) {
+        return kEmptyFigureRect;
+    }
+    const DegreeScale degrees{state().settings.MmPerPixel, state().settings.MmPerDegree,
+                              session.DistanceCm};
+    session.ObjectSize = tenth(degrees.degrees(scene.PictureWidth * scale));
+
+    const QPoint c = centre();
+    const double width = scene.PictureWidth * scale;
+    int left = c.x() - roundPixels(width / 2);
+    int right = left + roundPixels(width) + (size == 2 ? 10 : 0);
+    if (object == kTrap) {
+        // The cheese's box reaches 10 pixels beyond its left edge and, less a few pixels of
+        // its rind at the larger sizes, beyond its right edge.
+        left -= 10;
+        const double rind = size == 0 ? 6 * scale : (size == 1 ? 3 * scale : 0);
+        right = left + roundPixels(width - rind) + 20;
+    }
+    const int top = c.y() - roundPixels(scene.PictureHeight * scale / 2);
+    const int bottom = top + roundPixels(scene.PictureHeight * scale);
+    showScene();
+    return {edge(left), edge(right), edge(top), edge(bottom)};
+}
+
+bool TrenScotoma::placeFigure(const FigureRect& target) {
+    RunState& run = runState();
+    SessionParams& session = this->session();
+    SceneState& scene = state().scene;
+    const Settings& settings = state().settings;
+    const int object = session.ObjectNumber;
+    QString picture;
+    if (object == kTrap) {
+        scene.FigureScale = settings.PictureFactors[kScotomaRat.factor];
+        picture = QLatin1String(kScotomaRat.file);
+    } else if (object == kBee) {
+        scene.FigureScale = settings.PictureFactors[kScotomaBee.factor];
+        picture = QLatin1String(kScotomaBee.file);
+        session.PauseSeconds = 1; // marks the bee, which PlaceFigure lifts
+    } else {
+        scene.FigureScale = settings.PictureFactors[kScotomaPlaneFactor];
+        const auto item = std::find(kPlaneDegrees.begin(), kPlaneDegrees.end(), session.WorkMode);
+        const auto index = static_cast<std::size_t>(
+            item == kPlaneDegrees.end() ? 0 : item - kPlaneDegrees.begin());
+        run.StepNo = static_cast<std::int16_t>(index + 1);
+        picture = QLatin1String(kScotomaPlanes[index]);
+    }
+    const int direction = run.StepNo;
+    const DirectionStart& start = startOf(direction);
+    const QPoint c = centre();
+    scene.FigureOffsetX = start.offsetX;
+    scene.FigureOffsetY = start.offsetY;
+    run.EdgeMargin = start.edgeMargin;
+    switch (direction) {
+    case 2:
+        farthestPoint_ = target.Top;
+        break;
+    case 3:
+    case 7:
+        farthestPoint_ = target.Left;
+        break;
+    case 4:
+        farthestPoint_ = target.Bottom;
+        break;
+    case 6:
+        farthestPoint_ = roundPixels(c.y() - (c.y() - target.Left) / kRoot2);
+        break;
+    default: // 1, 5, 8
+        farthestPoint_ = target.Right;
+        break;
+    }
+    if (place(PlaceSplit, state().roles.ColorRed, picture) != PlaceResult::Placed) {
+        return false;
+    }
+    showScene();
+    keepFullScene();
+
+    // The figure's box by its direction, as PlaceFigure put it.
+    const QSize screen = client();
+    const int margin = run.EdgeMargin;
+    const int fw = scaledLength(scene.PictureWidth, scene.FigureScale);
+    const int fh = scaledLength(scene.PictureHeight, scene.FigureScale);
+    const int bottomTop = 2 * c.y() - fh - margin;
+    const int squareLeft = c.x() + margin - c.y();
+    const int squareRight = c.x() + c.y() - fh - margin;
+    QPoint at;
+    switch (direction) {
+    case 1:
+        at = QPoint(screen.width() - fw - margin, c.y() - fh / 2);
+        break;
+    case 2:
+        at = QPoint((screen.width() - fw) / 2, margin);
+        break;
+    case 3:
+        at = QPoint(margin, c.y() - fh / 2);
+        break;
+    case 4:
+        at = QPoint((screen.width() - fw) / 2, bottomTop);
+        break;
+    case 5:
+        at = QPoint(squareRight, margin);
+        break;
+    case 6:
+        at = QPoint(squareLeft, margin);
+        break;
+    case 7:
+        at = QPoint(squareLeft, bottomTop);
+        break;
+    default:
+        at = QPoint(squareRight, bottomTop);
+        break;
+    }
+    FigureRect& box = run.RedRect;
+    box = {edge(at.x()), edge(at.x() + fw), edge(at.y()), edge(at.y() + fh)};
+    if (object == kBee) {
+        box.Top = edge(at.y() - 30);
+    }
+    return true;
+}
+
+void TrenScotoma::startFlicker() {
+    RunState& run = runState();
+    FlickerPeriodMs(session()) = flickerPeriod_;
+    if (flickerPeriod_ == 0) {
+        return;
+    }
+    run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
+    window().TimerM().setInterval(kFlickerClockMs);
+    window().TimerM().start();
+    window().Timer2().setInterval(flickerPeriod_);
+    window().Timer2().start();
+}
+
+void TrenScotoma::keepFullScene() {
+    DisplayObjects& display = state().display;
+    display.AuxSurface.reset();
+    Surface* screen = window().primary();
+    const QSize size = client();
+    if (screen == nullptr || !display.DisplayDevice ||
+        !succeeded(display.DisplayDevice->createOffscreenSurface(size.width(), size.height(),
+                                                                 display.AuxSurface))) {
+        return;
+    }
+    display.AuxSurface->bltFast(0, 0, *screen);
+}
+
 void TrenScotoma::homeKey() {
     window().RestartStep();
+}
+
+void TrenScotoma::enterKey() {
+    answer();
+}
+
+void TrenScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
+    answer();
+}
+
+void TrenScotoma::answer() {
+    window().Timer2().stop();
+    window().TimerM().stop();
+    window().CaptureResult();
+}
+
+void TrenScotoma::arrowKey(int key, bool shift) {
+    RunState& run = runState();
+    if (run.TargetReached || !validDirection(run.StepNo)) {
+        return;
+    }
+    const int s = arrowStep(key, shift);
+    const int direction = run.StepNo;
+    const int cy = screenCentre().y();
+    const bool topBelowMiddle = run.RedRect.Top > cy;
+    const bool bottomAboveMiddle = run.RedRect.Bottom < cy;
+    FigureMove move;
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        move = arrowMove(key, s);
+    } else if (key == Qt::Key_Up) {
+        // Up goes along the travel line towards the top; on the lines that travel up only
+        // while the figure is still below the middle.
+        static constexpr std::array<int, 8> kUpX = {0, 0, 0, 0, 1, -1, 1, -1};
+        const bool allowed =
+            direction == 2 || direction == 5 || direction == 6 ||
+            ((direction == 4 || direction == 7 || direction == 8) && topBelowMiddle);
+        if (allowed) {
+            move = {kUpX[static_cast<std::size_t>(direction - 1)] * s, -s};
+        }
+    } else if (key == Qt::Key_Down) {
+        static constexpr std::array<int, 8> kDownX = {0, 0, 0, 0, -1, 1, -1, 1};
+        const bool allowed =
+            direction == 4 || direction == 7 || direction == 8 ||
+            ((direction == 2 || direction == 5 || direction == 6) && bottomAboveMiddle);
+        if (allowed) {
+            move = {kDownX[static_cast<std::size_t>(direction - 1)] * s, s};
+        }
+    }
+    if (move == FigureMove{}) {
+        return;
+    }
+    const FigureRect before = run.RedRect;
+    window().MoveFigure(move.dx, move.dy);
+    if (!(run.RedRect == before)) {
+        afterMove(before, false);
+    }
 }
 
 bool TrenScotoma::mouseMoveIgnored() const {
@@ -30,7 +372,180 @@ bool TrenScotoma::mouseMoveIgnored() const {
 }
 
 void TrenScotoma::moveByMouse(FigureMove move) {
+    const FigureRect before = runState().RedRect;
     moveKeepingMargins(move, false);
+    if (!(runState().RedRect == before)) {
+        afterMove(before, true);
+    }
+}
+
+void TrenScotoma::afterMove(const FigureRect& before, bool byMouse) {
+    RunState& run = runState();
+    if (centreReached()) {
+        reachCentre();
+        return;
+    }
+    eatTarget(before);
+    const int direction = run.StepNo;
+    const int lead = leadingEdge(direction, run.RedRect);
+    newGround_ = farther(direction, lead, farthestPoint_);
+    if (newGround_) {
+        farthestPoint_ = lead;
+    }
+    if (byMouse && newGround_) {
+        // A step onto new ground is taken back by 4 pixels: the target is won slowly.
+        const DirectionStart& start = startOf(direction);
+        window().MoveFigure(-kPushBack * start.travelX, -kPushBack * start.travelY);
+    }
+}
+
+bool TrenScotoma::centreReached() const {
+    const RunState& run = runState();
+    const QPoint c = screenCentre();
+    const FigureRect& box = run.RedRect;
+    switch (run.StepNo) {
+    case 1:
+    case 5:
+    case 8:
+        return box.Left - c.x() <= 1;
+    case 2:
+        return c.y() - box.Bottom < 2;
+    case 4:
+        return box.Top - c.y() <= 1;
+    default: // 3, 6, 7
+        return c.x() - box.Right < 2;
+    }
+}
+
+void TrenScotoma::reachCentre() {
+    RunState& run = runState();
+    session().ValueX = 0;
+    if (session().ObjectNumber == kTrap) {
+        closeTrap();
+        return;
+    }
+    PlayFeedbackSound(state(), seams().sound, QStringLiteral("Verno.wav"));
+    run.TargetReached = true;
+    window().Timer2().stop();
+    window().Timer2().setInterval(kRunAwayMs);
+    window().Timer2().start();
+}
+
+void TrenScotoma::closeTrap() {
+    RunState& run = runState();
+    DisplayObjects& display = state().display;
+    SceneState& scene = state().scene;
+    const FigureRect target = run.BlueRect;
+    const PaletteIndices& indices = state().indices;
+    if (display.SceneSurface) {
+        display.SceneSurface->fill(static_cast<std::uint8_t>(indices.IndexFon));
+        // The mouse, caught in the middle (the figure's scale stays).
+        scene.FigureOffsetX = 0;
+        scene.FigureOffsetY = 0;
+        place(PlaceSplit, state().roles.ColorRed, QLatin1String(kScotomaRat.file));
+        run.BlueRect = target;
+        // The bars of the closed trap, seen by both eyes.
+        const QPoint c = centre();
+        const int w = target.Right - target.Left;
+        const int h = target.Bottom - target.Top;
+        const QRect bars = QRect(c.x() - w / 2, c.y() - h / 2, w + 1, h + 1)
+                               .intersected(display.SceneSurface->rect());
+        SurfaceLock access;
+        if (!bars.isEmpty() && succeeded(display.SceneSurface->lock(access))) {
+            const auto all = static_cast<std::uint8_t>(indices.IndexAll);
+            for (int y = bars.top(); y <= bars.bottom(); ++y) {
+                for (int x = bars.left(); x <= bars.right(); ++x) {
+                    if (x % kBarSpacing == 0) {
+                        access.bits[y * access.pitch + x] = all;
+                    }
+                }
+            }
+            display.SceneSurface->unlock();
+        }
+        showScene();
+        keepFullScene();
+    }
+    run.TargetReached = true;
+    answer();
+}
+
+void TrenScotoma::eatTarget(const FigureRect& before) {
+    const RunState& run = runState();
+    const int direction = run.StepNo;
+    const FigureRect& target = run.BlueRect;
+    PixelRegion region;
+    if (session().ObjectNumber == kPlane) {
+        const QPointF c = boxCentre(target);
+        region = wedgeRegion(target, direction, leadingDistance(direction, before, c),
+                             leadingDistance(direction, run.RedRect, c), millimetre());
+    } else if (direction == 1) {
+        region = biteRegion(target, run.RedRect.Left, millimetre(), session().ObjectNumber == kBee);
+    }
+    if (region.isEmpty()) {
+        return;
+    }
+    // The screen, the scene and the full scene the flicker restores all lose the bite.
+    DisplayObjects& display = state().display;
+    for (Surface* surface :
+         {display.PrimarySurface.get(), display.SceneSurface.get(), display.AuxSurface.get()}) {
+        if (surface != nullptr) {
+            trelon::eatTarget(*surface, region, state().indices);
+        }
+    }
+}
+
+void TrenScotoma::procedureClockTick() {
+    if (runState().TargetReached) {
+        runAwayStep();
+    } else {
+        window().ToggleFlickerIfDue();
+    }
+}
+
+void TrenScotoma::runAwayStep() {
+    RunState& run = runState();
+    const int direction = run.StepNo;
+    const QSize screen = window().screenSize();
+    const FigureRect& box = run.RedRect;
+    bool onScreen = false;
+    switch (direction) {
+    case 1:
+        onScreen = box.Left > 10;
+        break;
+    case 2:
+    case 5:
+    case 6:
+        onScreen = box.Bottom < screen.height() - 20;
+        break;
+    case 3:
+        onScreen = box.Right < screen.width() - 20;
+        break;
+    default: // 4, 7, 8
+        onScreen = box.Top > 20;
+        break;
+    }
+    const FigureRect before = box;
+    if (onScreen) {
+        const int step = state().scene.PictureWidth / 10;
+        const DirectionStart& start = startOf(direction);
+        run.ActiveFigure = FigureRed;
+        window().MoveFigure(start.travelX * step, start.travelY * step);
+    }
+    // A figure that can move no more (held at an edge or hidden by the flicker) ends the run
+    // as well.
+    if (!onScreen || box == before) {
+        answer();
+    }
+}
+
+QPoint TrenScotoma::screenCentre() const {
+    const QSize screen = window().screenSize();
+    return QPoint(screen.width() / 2, screen.height() / 2);
+}
+
+int TrenScotoma::millimetre() const {
+    const double mmPerPixel = state().settings.MmPerPixel;
+    return mmPerPixel > 0 ? static_cast<int>(roundHalfEven(1 / mmPerPixel)) : 0;
 }
 
 FigureMove TrenScotoma::clampMove(FigureMove move) {
@@ -42,10 +557,7 @@ FigureMove TrenScotoma::clampMove(FigureMove move) {
     // The target is the other figure.
     const FigureRect& moving = figure == FigureRed ? run.RedRect : run.BlueRect;
     const FigureRect& target = figure == FigureRed ? run.BlueRect : run.RedRect;
-    const QSize client = window().screenSize();
-    return clampTravelAtTarget(move, run.StepNo, moving, target,
-                               QPoint(client.width() / 2, client.height() / 2),
-                               millimetrePixels(state().settings.MmPerPixel));
+    return clampTravelAtTarget(move, run.StepNo, moving, target, screenCentre(), millimetre());
 }
 
 MoveRules TrenScotoma::moveRules() const {

@@ -12,18 +12,57 @@ public:
 
 protected:
     void start() override;
-    // The training's scene is not drawn yet: the run starts from the plain background.
-    void composeScene() override {}
+    // The target at the centre, the figure at the start of its direction, the flicker.
+    void composeScene() override;
     bool keysToggleFlicker() const override { return true; }
     bool countsSteps() const override { return true; }
     void homeKey() override;
+    void enterKey() override;
+    void arrowKey(int key, bool shift) override;
+    bool clickAfterResultCloses() const override { return true; }
+    void mouseDown(Qt::MouseButton button, int x, int y) override;
     bool mouseMoveIgnored() const override;
     void moveByMouse(FigureMove move) override;
     int recentringTopMargin() const override { return 45; }
+    // The flicker at its period; past the target, the run-away.
+    void procedureClockTick() override;
     FigureMove clampMove(FigureMove move) override;
     MoveRules moveRules() const override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
+
+private:
+    // The target by object and size item, centred; its box (BlueRect at the end).
+    FigureRect placeTarget();
+    // The figure at the start of direction StepNo, its box (RedRect) and the farthest point
+    // at the target's entry edge; false when it could not be drawn.
+    bool placeFigure(const FigureRect& target);
+    // The flicker period of the chosen frequency starts both clocks.
+    void startFlicker();
+    // AuxSurface := a copy of the whole screen, the full scene the flicker and the capture
+    // restore.
+    void keepFullScene();
+    // After a move of the figure from before: the centre, or the eating of the target, the
+    // farthest point and (after a mouse move onto new ground) the push-back.
+    void afterMove(const FigureRect& before, bool byMouse);
+    bool centreReached() const;
+    void reachCentre();
+    void closeTrap();
+    void eatTarget(const FigureRect& before);
+    void runAwayStep();
+    // Any answer: both clocks stop and the distance is captured.
+    void answer();
+    // The middle of the window, which the figure travels to.
+    QPoint screenCentre() const;
+    // One millimetre in whole pixels.
+    int millimetre() const;
+
+    // The flicker period of the set-up screen's frequency, kept for every rebuild.
+    std::uint16_t flickerPeriod_ = 0;
+    // FarthestPoint: the farthest coordinate of the figure's leading edge along its travel.
+    int farthestPoint_ = 0;
+    // NewGround: the last move went beyond the farthest point.
+    bool newGround_ = false;
 };
 
 } // namespace trelon
