@@ -108,9 +108,11 @@ double leadingDistance(int direction, const FigureRect& figure, QPointF centre) 
 PixelRegion wedgeRegion(const FigureRect& target, int direction, double before, double after,
                         int millimetre) {
     const QPointF u = incomingLine(direction);
-    const double halfExtent = diagonal(direction) ? width(target) / 2.0 * kInverseRoot2
-                              : u.x() != 0        ? width(target) / 2.0
-                                                  : height(target) / 2.0;
+    // On a diagonal the front's horizontal offset from the centre, kept within the
+    // half-width shortened by 1 / sqrt 2, is the distance along the line within the
+    // half-width.
+    const double halfExtent =
+        u.y() == 0 || diagonal(direction) ? width(target) / 2.0 : height(target) / 2.0;
     const double reach = halfExtent - millimetre;
     if (u.isNull() || after <= 0 || after > reach) {
         return {};

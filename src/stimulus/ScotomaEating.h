@@ -43,8 +43,8 @@ double leadingDistance(int direction, const FigureRect& figure, QPointF centre);
 // the distance after it, at least one pixel deep). Its half-width is 3 pixels plus
 // tan 30 degrees of the distance from the centre, so it widens outwards. Only while the
 // front is over the target: ahead of the centre and at least millimetre pixels inside the
-// target's half-extent along the line (the half-width on the diagonals shortened by
-// 1 / sqrt 2). Empty otherwise.
+// target's half-extent along the line (on the diagonals its half-width: the front's
+// horizontal offset within the half-width shortened by 1 / sqrt 2). Empty otherwise.
 PixelRegion wedgeRegion(const FigureRect& target, int direction, double before, double after,
                         int millimetre);
 
