@@ -151,17 +151,18 @@ TEST_F(TrenScotomaEndToEndTest, AeroplaneOfEachDirectionEatsAWedgeOnItsWayAndLea
         int degrees;
         int key;        // the key that moves the plane towards the centre
         QPoint topLeft; // where the 64 x 64 plane starts
+        QPoint way;     // its travel
     };
     // cx + cy - 64 - 10 = 822 and cx + 10 - cy = 138 for the corners of the centred square.
     const std::array<Direction, 8> directions = {{
-        {0, Qt::Key_Left, {958, 352}},
-        {90, Qt::Key_Down, {480, 2}},
-        {180, Qt::Key_Right, {2, 352}},
-        {270, Qt::Key_Up, {480, 694}},
-        {45, Qt::Key_Left, {822, 10}},
-        {135, Qt::Key_Right, {138, 10}},
-        {225, Qt::Key_Up, {138, 694}},
-        {315, Qt::Key_Left, {822, 694}},
+        {0, Qt::Key_Left, {958, 352}, {-1, 0}},
+        {90, Qt::Key_Down, {480, 2}, {0, 1}},
+        {180, Qt::Key_Right, {2, 352}, {1, 0}},
+        {270, Qt::Key_Up, {480, 694}, {0, -1}},
+        {45, Qt::Key_Left, {822, 10}, {-1, 1}},
+        {135, Qt::Key_Right, {138, 10}, {1, 1}},
+        {225, Qt::Key_Up, {138, 694}, {1, -1}},
+        {315, Qt::Key_Left, {822, 694}, {-1, -1}},
     }};
     for (std::size_t i = 0; i < directions.size(); ++i) {
         const Direction& d = directions[i];
@@ -179,6 +180,12 @@ TEST_F(TrenScotomaEndToEndTest, AeroplaneOfEachDirectionEatsAWedgeOnItsWayAndLea
         EXPECT_LT(countOf(kBlue, QRect(0, 0, kWidth, kHeight)) +
                       countOf(kAll, QRect(0, 0, kWidth, kHeight)),
                   target - 50);
+        // The run-away strides 64 / 10 = 6 px on each moving axis from the first tick.
+        const FigureRect reached = runState().RedRect;
+        timer("Timer2").fire();
+        EXPECT_EQ(
+            QPoint(runState().RedRect.Left - reached.Left, runState().RedRect.Top - reached.Top),
+            d.way * 6);
         while (timer("Timer2").fire()) {
         }
         EXPECT_TRUE(runState().ResultShown);

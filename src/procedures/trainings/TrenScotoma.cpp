@@ -551,7 +551,8 @@ int TrenScotoma::millimetre() const {
 FigureMove TrenScotoma::clampMove(FigureMove move) {
     const RunState& run = runState();
     const int figure = run.ActiveFigure;
-    if (figure != FigureBlue && figure != FigureRed) {
+    // Past the centre the run-away keeps its stride.
+    if ((figure != FigureBlue && figure != FigureRed) || run.TargetReached) {
         return move;
     }
     // The target is the other figure.
