@@ -50,14 +50,12 @@ protected:
         run->FormActivate();
     }
 
-    // The pixels of the screen inside r (clipped) that show entry.
-    int countOf(int entry, const QRect& r) {
-        const Surface& screen = primary();
-        const QRect area = r.intersected(screen.rect());
+    // The pixels of the screen inside r (the whole screen unless given) that show entry.
+    int countOf(int entry, QRect r = QRect(0, 0, kWidth, kHeight)) {
         int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                count += screen.pixel(x, y) == entry ? 1 : 0;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                count += primary().pixel(x, y) == entry ? 1 : 0;
             }
         }
         return count;

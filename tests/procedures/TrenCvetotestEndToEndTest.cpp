@@ -23,9 +23,7 @@ TEST_F(TrenCvetotestEndToEndTest, NegativeVariantWithFilter2DriftsTheBlueImageRi
     EXPECT_EQ(runState().RedRect, fused);
     const QRect picture = boxOf(primary(), kAll);
     EXPECT_EQ(picture, picture.intersected(QRect(447, 299, 130, 170)));
-    EXPECT_EQ(countOf(kBlue, QRect(0, 0, kWidth, kHeight)) +
-                  countOf(kRed, QRect(0, 0, kWidth, kHeight)),
-              0);
+    EXPECT_EQ(countOf(kBlue) + countOf(kRed), 0);
     // The mouse moves nothing; the click starts the drift.
     moveMouse(QPoint(100, 100));
     clickAt(QPoint(100, 100));
@@ -54,8 +52,20 @@ TEST_F(TrenCvetotestEndToEndTest, NegativeVariantWithFilter2DriftsTheBlueImageRi
     EXPECT_EQ(host.closeRequests, 1);
 }
 
-TEST_F(TrenCvetotestEndToEndTest, DriftEndsWithTheAnswerWhenALeftEdgeReaches10) {
-    startTraining(4, 1); // positive, filter 1: the blue image goes right as well
+TEST_F(TrenCvetotestEndToEndTest, UpByHandThenAClickAnswersAndTheDriftEndsAtLeft10) {
+    // Positive reserves, filter 1: the blue image goes right as well. Up (Shift 5 px) moves
+    // both images; after it a click answers instead of starting the drift.
+    startTraining(4, 1);
+    press(Qt::Key_Down, Qt::NoModifier, 3);
+    press(Qt::Key_Up, Qt::ShiftModifier, 2);
+    press(Qt::Key_Up);
+    EXPECT_EQ(runState().BlueRect.Left, 458);
+    EXPECT_EQ(runState().RedRect.Left, 436);
+    clickAt(QPoint(100, 100));
+    EXPECT_FALSE(timer("Timer2").isActive());
+
+    run->FormClose();
+    startTraining(4, 1);
     clickAt(QPoint(100, 100));
     int ticks = 0;
     while (timer("Timer2").fire() && ticks < 1000) {
@@ -64,26 +74,11 @@ TEST_F(TrenCvetotestEndToEndTest, DriftEndsWithTheAnswerWhenALeftEdgeReaches10) 
     EXPECT_EQ(runState().RedRect.Left, 10);
     EXPECT_EQ(ticks, 447 - 10 + 1);
     const std::vector<ResultRecord> records = stored();
-    ASSERT_EQ(records.size(), 1u);
-    // 2 x 437 = 874 px = 14.24 degrees.
-    EXPECT_DOUBLE_EQ(records[0].ValueX, 14.2);
-    EXPECT_EQ(records[0].SignText, QStringLiteral("+"));
-}
-
-TEST_F(TrenCvetotestEndToEndTest, UpMovesTheImagesByHandAndTheClickThenAnswers) {
-    startTraining(4, 1);
-    press(Qt::Key_Down, Qt::NoModifier, 3);
-    EXPECT_EQ(runState().BlueRect.Left, 447);
-    press(Qt::Key_Up, Qt::ShiftModifier, 2);
-    press(Qt::Key_Up);
-    EXPECT_EQ(runState().BlueRect.Left, 458);
-    EXPECT_EQ(runState().RedRect.Left, 436);
-    clickAt(QPoint(100, 100));
-    EXPECT_FALSE(timer("Timer2").isActive());
-    const std::vector<ResultRecord> records = stored();
-    ASSERT_EQ(records.size(), 1u);
-    // 22 px = 0.358 degrees.
+    ASSERT_EQ(records.size(), 2u);
+    // 22 px = 0.358 degrees; 2 x 437 = 874 px = 14.24 degrees.
     EXPECT_DOUBLE_EQ(records[0].ValueX, 0.4);
+    EXPECT_DOUBLE_EQ(records[1].ValueX, 14.2);
+    EXPECT_EQ(records[1].SignText, QStringLiteral("+"));
 }
 
 } // namespace
