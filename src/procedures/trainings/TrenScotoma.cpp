@@ -58,6 +58,8 @@ constexpr double kRoot2 = 1.4142135623730950488;
 constexpr int kFlickerClockMs = 100;
 constexpr int kRunAwayMs = 100;
 constexpr int kBarSpacing = 10;
+// The bee flies this much higher than it is placed; its box keeps its lower edge.
+constexpr int kBeeLift = 30;
 
 bool validDirection(int direction) {
     return direction >= 1 && direction <= 8;
@@ -275,7 +277,7 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
     FigureRect& box = run.RedRect;
     box = {edge(at.x()), edge(at.x() + fw), edge(at.y()), edge(at.y() + fh)};
     if (object == kBee) {
-        box.Top = edge(at.y() - 30);
+        box.Top = edge(at.y() - kBeeLift);
     }
     return true;
 }
