@@ -315,9 +315,12 @@ void TNastrForm::showEvent(QShowEvent* event) {
 void TNastrForm::resizeEvent(QResizeEvent* event) {
     ModalScreen::resizeEvent(event);
     presenter_->setGeometry(rect());
-    // Sizing to the whole screen is the maximising itself, not a resize.
+    // Sizing to the whole screen (or to the part a window manager leaves free) is the
+    // maximising itself, not a resize.
     const QScreen* shownOn = screen();
-    const bool maximised = shownOn != nullptr && event->size() == shownOn->geometry().size();
+    const bool maximised =
+        shownOn != nullptr && (event->size() == shownOn->geometry().size() ||
+                               event->size() == shownOn->availableGeometry().size());
     if (activated_ && isVisible() && !maximised) {
         close();
     }
