@@ -53,10 +53,19 @@ constexpr std::array<int, kPictureCount> kWriteOrder = {
     PicRat,           PicSamolet, PicMorkov,  PicFish,       PicLodka, PicButterfly, PicBigCat,
     PicPchelaScotoma, PicKonfeta, PicStrelka, PicRatScotoma, PicEgg};
 
-// A positive whole number, or nothing.
-std::optional<int> positive(const QString& text) {
+// The whole numbers a field may hold: positive, and no larger than the settings file takes
+// back at the next start.
+struct Bounds {
+    int min;
+    int max;
+};
+constexpr Bounds kScaleBounds{10, 5000};      // millimetres per 500 pixels
+constexpr Bounds kIntervalBounds{1, 10000};   // milliseconds
+constexpr Bounds kPictureSizeBounds{1, 1000}; // percent
+
+std::optional<int> within(const QString& text, Bounds bounds) {
     const std::optional<int> value = strToInt(text);
-    return value && *value > 0 ? value : std::nullopt;
+    return value && *value >= bounds.min && *value <= bounds.max ? value : std::nullopt;
 }
 
 } // namespace
@@ -131,10 +140,13 @@ void AdditionalParameters::FormActivate() {
     controls_.redBlue = state_.settings.GlassesType == GlassesRedBlue;
 }
 
-void AdditionalParameters::refuse(const QString& field, const QString& text) const {
-    dialogs_->information(QStringLiteral("%1: \"%2\" не является целым положительным числом. "
-                                         "Параметры не изменены и не записаны.")
-                              .arg(field, text));
+void AdditionalParameters::refuse(const QString& field, const QString& text, int min,
+                                  int max) const {
+    dialogs_->information(QStringLiteral("%1: \"%2\" не является целым положительным числом "
+                                         "от %3 до %4. Параметры не изменены и не записаны.")
+                              .arg(field, text)
+                              .arg(min)
+                              .arg(max));
 }
 
 bool AdditionalParameters::readValues(Values& v) const {
@@ -145,15 +157,16 @@ bool AdditionalParameters::readValues(Values& v) const {
         const QString& text;
         int& value;
         const char* field;
+        Bounds bounds;
     } typed[] = {
-        {controls_.EditTimeMedlenno, v.medlenno, "Медленное перемещение"},
-        {controls_.EditTimeBystro, v.bystro, "Быстрое перемещение"},
-        {controls_.PixelMM, v.pixelMM, "Размер черной полоски в мм"},
+        {controls_.EditTimeMedlenno, v.medlenno, "Медленное перемещение", kIntervalBounds},
+        {controls_.EditTimeBystro, v.bystro, "Быстрое перемещение", kIntervalBounds},
+        {controls_.PixelMM, v.pixelMM, "Размер черной полоски в мм", kScaleBounds},
     };
     for (const auto& field : typed) {
-        const std::optional<int> value = positive(field.text);
+        const std::optional<int> value = within(field.text, field.bounds);
         if (!value) {
-            refuse(QString::fromUtf8(field.field), field.text);
+            refuse(QString::fromUtf8(field.field), field.text, field.bounds.min, field.bounds.max);
             return false;
         }
         field.value = *value;
@@ -258,10 +271,11 @@ void AdditionalParameters::Button1Click() {
 bool AdditionalParameters::readPictureSizes(std::array<int, kPictureCount>& percent) const {
     for (int row = 0; row < kPictureCount; ++row) {
         const QString& text = controls_.pictureRows[static_cast<std::size_t>(row)];
-        const std::optional<int> value = positive(text);
+        const std::optional<int> value = within(text, kPictureSizeBounds);
         if (!value) {
             const char* name = kPictureKeys[static_cast<std::size_t>(kRowOrder[row])].displayName;
-            refuse(QStringLiteral("Размер рисунка \"%1\"").arg(QString::fromUtf8(name)), text);
+            refuse(QStringLiteral("Размер рисунка \"%1\"").arg(QString::fromUtf8(name)), text,
+                   kPictureSizeBounds.min, kPictureSizeBounds.max);
             return false;
         }
         percent[static_cast<std::size_t>(kRowOrder[row])] = *value;

@@ -3,8 +3,9 @@
 // settings at creation; "Применить" putting them into the settings; the save into Class.ini
 // in one rewrite; the picture sizes panel; the up-down buttons of the two movement fields.
 //
-// A value that is not a positive whole number (screen scale, movement intervals, picture
-// sizes) is refused with a message naming the field: nothing is applied or written then.
+// A value that is not a positive whole number within what the settings file takes back
+// (screen scale, movement intervals, picture sizes) is refused with a message naming the
+// field: nothing is applied or written then.
 #include "config/Settings.h"
 
 #include <QString>
@@ -98,7 +99,7 @@ private:
     bool readPictureSizes(std::array<int, kPictureCount>& percent) const;
     void applyCommon(const Values& values);
     void fillPictureRows();
-    void refuse(const QString& field, const QString& text) const;
+    void refuse(const QString& field, const QString& text, int min, int max) const;
 
     SharedState& state_;
     Dialogs* dialogs_;

@@ -100,9 +100,10 @@ TEST_F(AdditionalParametersTest, ScaleAndSpeedsThatAreNoPositiveWholeNumberAreRe
         {&c().PixelMM, QStringLiteral("Размер черной полоски в мм: \"0\"")},
         {&c().EditTimeBystro, QStringLiteral("Быстрое перемещение: \"12a\"")},
         {&c().EditTimeMedlenno, QStringLiteral("Медленное перемещение: \"-5\"")},
+        {&c().PixelMM, QStringLiteral("Размер черной полоски в мм: \"9\"")}, // unreadable later
     };
-    const char* typed[] = {"0", "12a", "-5"};
-    for (int i = 0; i < 3; ++i) {
+    const char* typed[] = {"0", "12a", "-5", "9"};
+    for (int i = 0; i < 4; ++i) {
         const QString kept = *cases[i].first;
         *cases[i].first = QString::fromLatin1(typed[i]);
         EXPECT_FALSE(parameters.BitBtn2Click());
