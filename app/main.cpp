@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     mainForm.setScreens({&formParamSp, &nastrForm, &formParam, &formRezult});
     formParam.setScreens(&nastrForm, &formParamSp, &form1);
     formParam.setDialogs(dialogs);
+    formParamSp.setDialogs(dialogs);
+    nastrForm.setDialogs(dialogs);
     formParam.setPatientBoxes([&mainForm] {
         return trelon::PatientBoxes{mainForm.registry().listText(),
                                     mainForm.registry().editAllText()};

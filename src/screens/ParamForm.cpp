@@ -107,6 +107,12 @@ void TFormParam::setScreens(TNastrForm* nastrForm, TFormParamSp* formParamSp, TF
     nastrForm_ = nastrForm;
     formParamSp_ = formParamSp;
     form1_ = form1;
+    if (nastrForm != nullptr) {
+        setup_.setCalibrationChoice(
+            [nastrForm](int level) { nastrForm->calibration().setContrastChoice(level); });
+    } else {
+        setup_.setCalibrationChoice({});
+    }
 }
 
 void TFormParam::setDialogs(Dialogs& dialogs) {

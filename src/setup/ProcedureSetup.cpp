@@ -252,12 +252,11 @@ void ProcedureSetup::chooseColours() {
     // 5. The colours of the level.
     SelectRoleColours(state_.roles, state_.settings, state_.ContrastLevel,
                       state_.settings.GlassesType);
-    // 6. The calibration screen's choice follows; the new level's colours reach the palette
-    // whether or not that choice changed, so colour words and entries always agree.
+    // 6. The calibration screen's choice follows; when that changes it, the calibration
+    // screen's own handler selects the level's colours and writes them to the palette.
     if (calibrationChoice_) {
         calibrationChoice_(state_.ContrastLevel);
-    }
-    if (palette != nullptr) {
+    } else if (palette != nullptr) {
         ApplyWorkingPalette(*palette, state_.roles, state_.PaletteShift);
     }
 }

@@ -39,6 +39,10 @@ struct SharedState {
     PaletteIndices indices;  // IndexBlue .. IndexAll, picture entries
     int PaletteShift = 0;
     int ContrastLevel = 1; // 1 High, 2 Middle, 3 Low
+    // The oscillation amplitudes towards and away from the centre, set only on the additional
+    // parameters screen; every start begins with its design choices.
+    int MaxAmplitudaSbligen = 4;
+    int MaxAmplitudaUdalen = 2;
 
     DisplayObjects display;
     SessionParams session;
