@@ -98,6 +98,11 @@ struct Settings {
     int TimeIntervalKoleb1 = 200;
     int TimeIntervalKoleb2 = 50;
     int ShagKoleban = 1;
+    // The oscillation amplitudes in pixels, towards the centre ("К центру") and away from it
+    // ("От центра"): in memory only, at these values on every start (never read from the
+    // settings file); only the additional parameters screen changes them.
+    int MaxAmplitudaSbligen = 4;
+    int MaxAmplitudaUdalen = 2;
     int TimeTrenFuz1 = 50;
     int TimeTrenFuz2 = 200;
     int TimeTrenKosogl1 = 50;
