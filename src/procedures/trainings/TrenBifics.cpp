@@ -155,9 +155,11 @@ void TrenBifics::mouseMoved(int x, int y) {
         return;
     }
     movePair(opposite);
-    run.LastCursor = {run.LastCursor.X + move.dx, run.LastCursor.Y + move.dy};
+    run.LastCursor = {x, y};
     if (std::abs(move.dx) > 1 || std::abs(move.dy) > 1) {
-        // A fast move pushes the cursor on by as much; the figures rest until TimerMove.
+        // A fast move pushes the cursor on by as much, and the last position with it (so the
+        // push itself moves nothing); the figures rest until TimerMove.
+        run.LastCursor = {x + move.dx, y + move.dy};
         seams().cursor.setPosition(QPoint(x + move.dx, y + move.dy));
         run.SavedActiveFigure = run.ActiveFigure;
         run.ActiveFigure = FigureNone;
