@@ -5,6 +5,8 @@ namespace trelon {
 QtTimer::QtTimer(const char* name, int interval) {
     timer_.setObjectName(QString::fromLatin1(name));
     timer_.setInterval(interval);
+    // Millisecond accuracy: the flicker and the procedures' clocks keep their periods.
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
         if (callback_) {
             callback_();

@@ -151,7 +151,7 @@ void Procedure::moveFigureNo(std::int16_t figure, int dx, int dy) {
     run_.MoveFigure(dx, dy);
 }
 
-void Procedure::pickOrDropFigure(bool touches) {
+void Procedure::pickOrDropFigure(bool touches, bool fromFullScene) {
     RunState& run = state_.run;
     const PaletteIndices& indices = state_.indices;
     const QPoint at = seams_.cursor.position();
@@ -161,7 +161,7 @@ void Procedure::pickOrDropFigure(bool touches) {
         seams_.cursor.setProgramCursor();
         return;
     }
-    const int pixel = pixelAt(run_.primary(), at);
+    const int pixel = pixelAt(fromFullScene ? state_.display.AuxSurface.get() : run_.primary(), at);
     if (pixel == indices.IndexRed || pixel == indices.IndexBlue) {
         run.ActiveFigure = pixel == indices.IndexRed ? FigureRed : FigureBlue;
         run.FigurePicked = true;

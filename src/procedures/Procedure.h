@@ -143,8 +143,9 @@ protected:
     // Moves figure (1 blue, 2 red) by (dx, dy) and leaves it active.
     void moveFigureNo(std::int16_t figure, int dx, int dy);
     // A click that picks up the figure under the cursor, or drops the active one. A pick
-    // marks the run touched when touches.
-    void pickOrDropFigure(bool touches);
+    // marks the run touched when touches; fromFullScene reads the pixel from AuxSurface (the
+    // full scene while a flicker may hide a figure) instead of the screen.
+    void pickOrDropFigure(bool touches, bool fromFullScene = false);
     // A mouse move that must keep the figure out of the margins: a move into a margin is
     // refused, and with otherFigureCloses the other figure moves the opposite way instead.
     // The move is drawn only while no flicker hides it.

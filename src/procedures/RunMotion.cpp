@@ -9,7 +9,16 @@
 #include "stimulus/FigureMovement.h"
 #include "stimulus/Flicker.h"
 
+#include <algorithm>
+
 namespace trelon {
+
+namespace {
+
+// The flicker clock's longest tick.
+constexpr int kFlickerTickMs = 100;
+
+} // namespace
 
 void StimulusRun::MoveFigure(int dx, int dy) {
     Procedure& procedure = this->procedure();
@@ -26,6 +35,13 @@ void StimulusRun::TimerMTimer() {
     FlickerClockTick(
         state_, seams_.clock.millisecondsSinceMidnight(), *timerM_, [this] { ToggleFlicker(); },
         procedure().flickerStopsAtTarget());
+    // The next tick comes when the next toggle is due, at most a tick of 100 ms away, so a
+    // toggle is not late by up to a whole tick.
+    if (timerM_->isActive() && FlickerPeriodMs(state_.session) != 0) {
+        const int wait =
+            flickerWait(state_.run, state_.session, seams_.clock.millisecondsSinceMidnight());
+        timerM_->setInterval(std::clamp(wait, 1, kFlickerTickMs));
+    }
 }
 
 void StimulusRun::ShowWholeScene() {

@@ -52,7 +52,8 @@ void ProcedureSetup::fillSessionParams() {
         session.MoveInterval = fast ? settings.TimeTrenKosogl2 : settings.TimeTrenKosogl1;
     }
     if (shows(C::RadioGroupSkorostKoleb)) {
-        session.MoveInterval = item(C::RadioGroupSkorostKoleb) == 1 ? settings.TimeIntervalKoleb1
+        // "Большая" (item 0) is the fast oscillation, "Малая" (item 1) the slow one.
+        session.MoveInterval = item(C::RadioGroupSkorostKoleb) == 0 ? settings.TimeIntervalKoleb1
                                                                     : settings.TimeIntervalKoleb2;
     }
     if (shows(C::RadioGroupWork)) {

@@ -107,6 +107,12 @@ bool flickerDue(const RunState& run, const SessionParams& session, int now) {
     return elapsed > 199;
 }
 
+int flickerWait(const RunState& run, const SessionParams& session, int now) {
+    const bool shownForPeriod = session.FlickerVariant == 4 || run.FlickerOn;
+    const int due = run.LastToggleTime + (shownForPeriod ? FlickerPeriodMs(session) : 200);
+    return std::max(due - now, 0);
+}
+
 void FlickerClockTick(SharedState& state, int now, Timer& timerM,
                       const std::function<void()>& toggle, bool stopsAtTarget) {
     if (clockStops(state.run, stopsAtTarget)) {

@@ -27,6 +27,9 @@ void ToggleFlicker(SharedState& state, const std::function<void(int)>& showTimeB
 // period; otherwise a visible image after the period, a hidden one after 200 ms.
 bool flickerDue(const RunState& run, const SessionParams& session, int now);
 
+// Milliseconds from now until the next toggle is due by flickerDue (0 when due already).
+int flickerWait(const RunState& run, const SessionParams& session, int now);
+
 // The tick of the flicker clock TimerM at now. With stopsAtTarget the clock stops once the
 // target is reached and the image is visible, checked before the toggle (the tick then ends,
 // leaving the image shown) and after it. When due: LastToggleTime := now, toggle.

@@ -173,10 +173,10 @@ TEST_F(ProcedureSetupStart, TrenBificsStartsWithObjectOneAndTheSwingInterval) {
     EXPECT_EQ(state.session.ObjectNumber, 1);
     EXPECT_EQ(state.session.ObjectName, QStringLiteral("Снежинка"));
     EXPECT_EQ(state.session.BifixPhase, 1);
-    EXPECT_EQ(state.session.MoveInterval, 22); // "Большая": the slow-key interval
+    EXPECT_EQ(state.session.MoveInterval, 21); // "Большая": the fast oscillation's interval
     setup->choose(C::RadioGroupSkorostKoleb, 1);
     start();
-    EXPECT_EQ(state.session.MoveInterval, 21);
+    EXPECT_EQ(state.session.MoveInterval, 22); // "Малая": the slow one
 }
 
 TEST_F(ProcedureSetupStart, TrenCvetotestTakesDirectionObjectAndFusionInterval) {

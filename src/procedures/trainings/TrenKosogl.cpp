@@ -1,23 +1,165 @@
 #include "procedures/trainings/TrenKosogl.h"
 
+#include "display/DisplayDevice.h"
+#include "platform/Clock.h"
+#include "platform/Cursor.h"
 #include "platform/Timer.h"
 #include "procedures/StimulusRun.h"
+#include "procedures/trainings/AlignmentSteps.h"
 #include "state/SharedState.h"
+#include "stimulus/FeedbackSound.h"
+#include "stimulus/InputRules.h"
+#include "stimulus/PictureFiles.h"
+
+#include <cstdlib>
 
 namespace trelon {
 
+namespace {
+
+constexpr int kKosoglMargin = 2;
+// The smaller of the two sizes of the set-up screen's "Размер".
+constexpr double kSmallSize = 0.75;
+constexpr int kFlickerTickMs = 100;
+constexpr int kSecondMs = 1000;
+// The uniform mode with flicker looks at the clock this often, so the steps keep their
+// interval while the flicker toggles in between.
+constexpr int kFlickerStepTickMs = 50;
+constexpr int kSecondsPerBeep = 15;     // "1Sec.wav" in the manual mode
+constexpr int kSecondsPerPauseBeep = 5; // "5Sec.wav" in the mode with pauses
+
+enum WorkMode { Manual = 0, WithPauses = 1, Uniform = 2 };
+
+// The flicker period of the frequency chosen on the set-up screen (its item's caption in
+// hertz); 0 for none.
+std::uint16_t flickerPeriodOf(std::uint16_t hertz) {
+    switch (hertz) {
+    case 1:
+        return 1000;
+    case 2:
+        return 600;
+    case 4:
+        return 400;
+    case 6:
+        return 250;
+    case 8:
+        return 100;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
 void TrenKosogl::start() {
     window().BuildScene();
-    // The flicker clock starts when a figure is picked.
+    // The flicker clock the scene started waits for a figure to be picked.
     window().TimerM().stop();
 }
 
-void TrenKosogl::click() {
-    const bool modes = session().WorkMode >= 0;
-    if (modes && runState().Touched) {
+void TrenKosogl::composeScene() {
+    RunState& run = runState();
+    SessionParams& session = this->session();
+    run.EdgeMargin = kKosoglMargin;
+    const int index = session.ObjectNumber - 1;
+    if (index < 0 || index >= static_cast<int>(kTrenKosoglPictures.size())) {
+        clearedPrimary();
         return;
     }
-    pickOrDropFigure(modes);
+    const ObjectPicture& object = kTrenKosoglPictures[index];
+    state().scene.FigureScale = state().settings.PictureFactors[object.factor] *
+                                (session.SizeScotomaItem == 1 ? kSmallSize : 1.0);
+    if (place(PlaceSplit, state().roles.ColorRed, QLatin1String(object.file)) !=
+        PlaceResult::Placed) {
+        clearedPrimary();
+        return;
+    }
+    showScene();
+    // The manual mode counts seconds in the time box from the start.
+    if (session.WorkMode == Manual) {
+        run.ElapsedSeconds = 0;
+        window().ShowTimeBox(0);
+    }
+
+    // AuxSurface keeps the full scene the flicker restores from.
+    DisplayObjects& display = state().display;
+    display.AuxSurface.reset();
+    const QSize size = client();
+    if (!succeeded(display.DisplayDevice->createOffscreenSurface(size.width(), size.height(),
+                                                                 display.AuxSurface))) {
+        return;
+    }
+    display.AuxSurface->fill(static_cast<std::uint8_t>(state().indices.IndexFon));
+    display.AuxSurface->bltFast(0, 0, *display.SceneSurface);
+
+    // Until a figure is picked the period holds the frequency in hertz.
+    flickerHz_ = FlickerPeriodMs(session);
+    if (flickerHz_ != 0) {
+        window().TimerM().setInterval(kFlickerTickMs);
+        window().TimerM().start();
+    }
+
+    takeStartSnapshot();
+    run.ActiveFigure = FigureNone;
+    referenceOffset_ = {run.RedRect.Left - run.BlueRect.Left, run.RedRect.Top - run.BlueRect.Top};
+    run.SkipFirstMove = true;
+    const QPoint middle((run.RedRect.Left + run.RedRect.Right) / 2,
+                        (run.RedRect.Top + run.RedRect.Bottom) / 2);
+    run.LastCursor = {middle.x(), middle.y()};
+    seams().cursor.setPosition(QPoint(middle.x(), centre().y()));
+}
+
+void TrenKosogl::homeKey() {
+    const RunState& run = runState();
+    if (FlickerPeriodMs(session()) != 0 && !run.FlickerOn) {
+        return;
+    }
+    const Offset off = offsetFromAligned();
+    stepTowardsAlignment(uniformStep(std::abs(off.dx), std::abs(off.dy), run.PathSlope));
+}
+
+void TrenKosogl::enterKey() {
+    stopAndCapture();
+    state().display.AuxSurface.reset();
+}
+
+void TrenKosogl::arrowKey(int key, bool shift) {
+    const FigureMove move = arrowMove(key, arrowStep(key, shift));
+    window().MoveFigure(move.dx, move.dy);
+}
+
+void TrenKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
+    switch (session().WorkMode) {
+    case Manual:
+        manualClick(button);
+        break;
+    case WithPauses:
+        pauseModeClick();
+        break;
+    case Uniform:
+        uniformModeClick();
+        break;
+    default:
+        break;
+    }
+}
+
+void TrenKosogl::click() {
+    RunState& run = runState();
+    if (run.Touched) {
+        return;
+    }
+    // With a flicker chosen the click sets its period and the figure is found on the full
+    // scene, whatever the flicker hides now.
+    const std::uint16_t period = flickerPeriodOf(flickerHz_);
+    const bool picks = run.ActiveFigure == FigureNone;
+    if (picks && period != 0) {
+        FlickerPeriodMs(session()) = period;
+        run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
+        window().TimerM().setInterval(kFlickerTickMs);
+        window().TimerM().start();
+    }
+    pickOrDropFigure(true, picks && period != 0);
 }
 
 bool TrenKosogl::mouseMoveIgnored() const {
@@ -26,6 +168,23 @@ bool TrenKosogl::mouseMoveIgnored() const {
 
 void TrenKosogl::moveByMouse(FigureMove move) {
     moveKeepingMargins(move, true);
+}
+
+void TrenKosogl::procedureClockTick() {
+    switch (session().WorkMode) {
+    case Manual:
+        manualTick();
+        break;
+    case WithPauses:
+        pauseModeTick();
+        break;
+    case Uniform:
+        uniformModeTick();
+        break;
+    default:
+        window().Timer2().stop();
+        break;
+    }
 }
 
 MoveRules TrenKosogl::moveRules() const {
@@ -43,6 +202,162 @@ CapturedValues TrenKosogl::captureValues(const CaptureGeometry& at, const Degree
     CaptureGeometry aligned = at;
     aligned.reference = referenceOffset_;
     return {kosoglTrainingValues(aligned, scale, session())};
+}
+
+Offset TrenKosogl::offsetFromAligned() const {
+    const RunState& run = runState();
+    return {run.RedRect.Left - run.BlueRect.Left - referenceOffset_.dx,
+            run.RedRect.Top - run.BlueRect.Top - referenceOffset_.dy};
+}
+
+void TrenKosogl::takeMovementStart() {
+    takeStartSnapshot();
+    const Offset off = offsetFromAligned();
+    runState().PathSlope = pathSlope(off.dx, off.dy);
+}
+
+void TrenKosogl::stepTowardsAlignment(FigureMove size) {
+    const Offset off = offsetFromAligned();
+    // Towards the aligned position for the red figure; the blue one goes the other way.
+    int x = off.dx < 0 ? size.dx : -size.dx;
+    int y = off.dy > 0 ? -size.dy : size.dy;
+    if (runState().ActiveFigure == FigureBlue) {
+        x = -x;
+        y = -y;
+    }
+    if (x != 0 || y != 0) {
+        window().MoveFigure(x, y);
+    }
+}
+
+bool TrenKosogl::endIfAligned() {
+    const Offset off = offsetFromAligned();
+    if (off.dx != 0 || off.dy != 0) {
+        return false;
+    }
+    stopAndCapture();
+    return true;
+}
+
+void TrenKosogl::manualClick(Qt::MouseButton button) {
+    RunState& run = runState();
+    Timer& clock = window().Timer2();
+    if (button == Qt::RightButton) {
+        stopAndCapture();
+        window().ShowTimeBox(run.ElapsedSeconds);
+        return;
+    }
+    if (clock.isActive()) {
+        run.ElapsedSeconds = 0;
+        window().ShowTimeBox(0);
+        return;
+    }
+    if (run.ActiveFigure == FigureNone) {
+        return;
+    }
+    run.ElapsedSeconds = 0;
+    window().ShowTimeBox(0);
+    takeMovementStart();
+    clock.setInterval(kSecondMs);
+    clock.start();
+}
+
+void TrenKosogl::pauseModeClick() {
+    Timer& clock = window().Timer2();
+    if (clock.isActive()) {
+        clock.stop();
+        window().TimerM().stop();
+        window().ShowTimeBox(tickCount_);
+        return;
+    }
+    if (runState().ActiveFigure == FigureNone) {
+        return;
+    }
+    takeMovementStart();
+    seams().cursor.hide();
+    tickCount_ = 0;
+    ticksRunning_ = 0;
+    clock.setInterval(kSecondMs);
+    clock.start();
+}
+
+void TrenKosogl::uniformModeClick() {
+    RunState& run = runState();
+    Timer& clock = window().Timer2();
+    if (run.MouseArmed) {
+        clock.stop();
+        window().TimerM().stop();
+        return;
+    }
+    if (run.ActiveFigure == FigureNone || clock.isActive()) {
+        return;
+    }
+    tickCount_ = 0;
+    run.MouseArmed = true;
+    takeMovementStart();
+    if (FlickerPeriodMs(session()) != 0) {
+        const int now = seams().clock.millisecondsSinceMidnight();
+        run.LastToggleTime = now;
+        run.LastAutoMoveTime = now;
+        clock.setInterval(kFlickerStepTickMs);
+    } else {
+        clock.setInterval(session().MoveInterval);
+    }
+    clock.start();
+}
+
+void TrenKosogl::manualTick() {
+    RunState& run = runState();
+    ++run.ElapsedSeconds;
+    window().ShowTimeBox(run.ElapsedSeconds);
+    if (run.ElapsedSeconds % kSecondsPerBeep == 0) {
+        PlayFeedbackSound(state(), seams().sound, QStringLiteral("1Sec.wav"));
+    }
+}
+
+void TrenKosogl::pauseModeTick() {
+    if (endIfAligned()) {
+        return;
+    }
+    ++tickCount_;
+    ++ticksRunning_;
+    if (ticksRunning_ % kSecondsPerPauseBeep == 0) {
+        PlayFeedbackSound(state(), seams().sound, QStringLiteral("5Sec.wav"));
+    }
+    if (tickCount_ < session().PauseSeconds + 1) {
+        return;
+    }
+    tickCount_ = 0;
+    const Offset off = offsetFromAligned();
+    stepTowardsAlignment(
+        pauseStep(std::abs(off.dx), std::abs(off.dy), runState().PathSlope, session().StepPixels));
+    endIfAligned();
+}
+
+void TrenKosogl::uniformModeTick() {
+    RunState& run = runState();
+    if (endIfAligned()) {
+        return;
+    }
+    ++tickCount_;
+    if (FlickerPeriodMs(session()) != 0) {
+        const int now = seams().clock.millisecondsSinceMidnight();
+        if (now - run.LastAutoMoveTime < session().MoveInterval) {
+            return;
+        }
+        run.LastAutoMoveTime = now;
+        window().ToggleFlickerIfDue();
+    }
+    const Offset off = offsetFromAligned();
+    stepTowardsAlignment(uniformStep(std::abs(off.dx), std::abs(off.dy), run.PathSlope));
+    endIfAligned();
+}
+
+void TrenKosogl::stopAndCapture() {
+    window().Timer2().stop();
+    window().TimerM().stop();
+    runState().FlickerOn = true;
+    window().CaptureResult();
 }
 
 } // namespace trelon

@@ -5,6 +5,8 @@
 // stored.
 #include "procedures/Procedure.h"
 
+#include <cstdint>
+
 namespace trelon {
 
 class TrenKosogl final : public Procedure {
@@ -13,11 +15,14 @@ public:
 
 protected:
     void start() override;
-    // The training's scene is not drawn yet: the run starts from the plain background.
-    void composeScene() override {}
+    void composeScene() override;
     bool keysToggleFlicker() const override { return true; }
     bool altMovesOtherFigure() const override { return true; }
+    void homeKey() override;
+    void enterKey() override;
+    void arrowKey(int key, bool shift) override;
     bool clickAfterResultCloses() const override { return true; }
+    void mouseDown(Qt::MouseButton button, int x, int y) override;
     // Once a figure was picked, the clicks belong to the modes.
     bool clickIgnored() const override { return runState().FigurePicked; }
     void click() override;
@@ -25,15 +30,41 @@ protected:
     bool mouseMoveIgnored() const override;
     void moveByMouse(FigureMove move) override;
     int recentringTopMargin() const override { return 36; }
+    void procedureClockTick() override;
     bool flickerStopsAtTarget() const override { return false; }
     MoveRules moveRules() const override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:
+    // The distance of the pair from the aligned position, red minus blue minus the reference.
+    Offset offsetFromAligned() const;
+    // StartSnapshot and PathSlope when a mode's clock starts.
+    void takeMovementStart();
+    // One step towards the aligned position of the given component sizes, signed towards it
+    // and applied to the active figure.
+    void stepTowardsAlignment(FigureMove size);
+    // In the automatic modes the run ends by itself once aligned: true when it ended.
+    bool endIfAligned();
+    void manualClick(Qt::MouseButton button);
+    void pauseModeClick();
+    void uniformModeClick();
+    void manualTick();
+    void pauseModeTick();
+    void uniformModeTick();
+    // Both clocks stop and the answer is taken.
+    void stopAndCapture();
+
     // ReferenceOffset: RedLeft - BlueLeft and RedTop - BlueTop when the scene was built, the
     // aligned position.
     Offset referenceOffset_;
+    // The flicker frequency chosen on the set-up screen (hertz, 0 none): until a figure is
+    // picked the session's flicker period holds it; each picking click sets the period from it.
+    std::uint16_t flickerHz_ = 0;
+    // The automatic modes' ticks: since the last step (TickCount) and since the mode started
+    // (the "5Sec.wav" count).
+    int tickCount_ = 0;
+    int ticksRunning_ = 0;
 };
 
 } // namespace trelon
