@@ -435,8 +435,9 @@ void TFormRezult::layoutControls() {
 }
 
 void TFormRezult::layoutColumns() {
-    const std::vector<int> widths =
-        ResultsColumnWidths(review_.procedure(), StringGridRezult->viewport()->width());
+    // The grid's inner width as its geometry stands now (the viewport follows it only later).
+    const std::vector<int> widths = ResultsColumnWidths(
+        review_.procedure(), StringGridRezult->width() - 2 * StringGridRezult->frameWidth());
     StringGridRezult->setColumnCount(static_cast<int>(widths.size()));
     for (std::size_t c = 0; c < widths.size(); ++c) {
         StringGridRezult->setColumnWidth(static_cast<int>(c), widths[c]);
