@@ -116,11 +116,6 @@ void TFormRezult::createControls() {
     StringGridRezult->horizontalHeader()->setMinimumSectionSize(1);
     StringGridRezult->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StringGridRezult->installEventFilter(this);
-    connect(StringGridRezult, &QTableWidget::itemSelectionChanged, this, [this] {
-        if (QApplication::mouseButtons() == Qt::NoButton) {
-            redrawGraphIfShown();
-        }
-    });
     LabelDel = new QLabel(text("LabelDel", QStringLiteral("Для удаления данных из таблицы: "
                                                           "1)выделите строку; 2)нажмите клавиши "
                                                           "Ctrl + Delete")),
