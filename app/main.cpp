@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     trelon::TFormParamSp formParamSp(state, &mainForm);
     trelon::TNastrForm nastrForm(state, &mainForm);
     trelon::TFormParam formParam(state, &mainForm);
-    trelon::TFormRezult formRezult(state, &mainForm);
+    trelon::TFormRezult formRezult(state, dialogs, &mainForm);
     trelon::TForm1 form1(state, dialogs, &mainForm);
     mainForm.setScreens({&formParamSp, &nastrForm, &formParam, &formRezult});
     formParam.setScreens(&nastrForm, &formParamSp, &form1);

@@ -12,7 +12,7 @@ set(layers
     "config"
     "results"
     "state"
-    "patients;stimulus"
+    "patients;review;stimulus"
     "procedures"
     "setup"
     "gui"

@@ -8,6 +8,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     fonts-dejavu-core fonts-liberation
 )
+# Printing of the results screen, tested through a real print queue: the CUPS scheduler, the
+# cups-pdf printer that writes each job as a PDF, and pdftotext/pdftoppm to read them back.
+packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

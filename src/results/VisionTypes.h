@@ -9,8 +9,9 @@ namespace trelon {
 // The seven vision-type texts, index = code - 1.
 const QStringList& VisionTypeTexts();
 
-// The vision-type text shown for answer field 1..7 (with the filters swapped the right-eye and
-// left-eye texts change places); nothing for any other field.
+// The vision-type text shown for answer field 1..7 under filter position 1 or 2 (with the
+// filters swapped the right-eye and left-eye texts change places, and so do the convergent
+// and divergent squint); nothing for any other field.
 std::optional<QString> colourTestVisionText(int field, int filterPosition);
 
 } // namespace trelon

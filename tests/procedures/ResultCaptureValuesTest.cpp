@@ -61,9 +61,9 @@ TEST(ResultCaptureColourTest, FieldsOnAScreen1024Wide) {
     EXPECT_EQ(colourTestField(128, 1024), 0);
 }
 
-TEST(ResultCaptureColourTest, SwappedFiltersExchangeTheEyesOfTheTexts) {
+TEST(ResultCaptureColourTest, SwappedFiltersExchangeTheEyesAndTheSquintDirection) {
     const QStringList& texts = VisionTypeTexts();
-    const int swapped[] = {2, 1, 3, 4, 6, 5, 7};
+    const int swapped[] = {2, 1, 4, 3, 6, 5, 7}; // eyes and squint direction
     for (int field = 1; field <= 7; ++field) {
         EXPECT_EQ(colourTestVisionText(field, 1), texts[field - 1]);
         EXPECT_EQ(colourTestVisionText(field, 2), texts[swapped[field - 1] - 1]);

@@ -64,7 +64,7 @@ protected:
         paramSp = std::make_unique<TFormParamSp>(state, form.get());
         nastr = std::make_unique<TNastrForm>(state, form.get());
         param = std::make_unique<TFormParam>(state, form.get());
-        rezult = std::make_unique<TFormRezult>(state, form.get());
+        rezult = std::make_unique<TFormRezult>(state, dialogs, form.get());
         for (QWidget* screenWidget : std::initializer_list<QWidget*>{paramSp.get(), nastr.get(),
                                                                      param.get(), rezult.get()}) {
             screenWidget->installEventFilter(&counters[screenWidget]);

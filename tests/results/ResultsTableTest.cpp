@@ -1,0 +1,125 @@
+// The results table: which sessions are listed, how they are numbered and written.
+#include "results/ResultsTable.h"
+#include "results/SessionDate.h"
+#include "support/ResultsGenerator.h"
+
+#include <gtest/gtest.h>
+
+using namespace trelon;
+
+namespace {
+
+// Stored records given oldest first, returned newest first as the file is read.
+std::vector<StoredRecord> newestFirst(const std::vector<ResultRecord>& oldestFirst) {
+    std::vector<StoredRecord> stored;
+    for (int i = static_cast<int>(oldestFirst.size()) - 1; i >= 0; --i) {
+        stored.push_back({i, oldestFirst[static_cast<std::size_t>(i)]});
+    }
+    return stored;
+}
+
+ResultRecord session(ResultsProcedure procedure, double distance, double valueX = 1) {
+    ResultRecord r;
+    r.PatientNumber = 4;
+    r.IsDiagnostics = isDiagnosticsProcedure(procedure) ? 1 : 0;
+    r.ProcedureNumber = static_cast<std::uint16_t>(procedureNumberOf(procedure));
+    r.DistanceCm = distance;
+    r.ValueX = valueX;
+    r.ContrastLevel = 1;
+    r.SessionDate = 46363; // 7 December 2026
+    return r;
+}
+
+QStringList column(const ResultsTable& table, int c) {
+    QStringList cells;
+    for (const ResultsRow& row : table.rows) {
+        cells << row.cells[c];
+    }
+    return cells;
+}
+
+} // namespace
+
+TEST(ResultsTableTest, AProcedureWithoutSessionsListsNothing) {
+    const auto records = newestFirst({session(ResultsProcedure::DiagKosogl, 100)});
+    const ResultsTable table = FillResultsTable(ResultsProcedure::TrenBifics, records, 4, {});
+    EXPECT_EQ(table.rowCount(), 0);
+    EXPECT_EQ(table.columnCount(), 11);
+    EXPECT_EQ(table.titles.first(), QStringLiteral("N"));
+}
+
+TEST(ResultsTableTest, DistanceFilterListsEveryDistanceUnderAllAndOnlyTheCheckedOnesOtherwise) {
+    const auto records = newestFirst({session(ResultsProcedure::DiagKosogl, 50, 1),
+                                      session(ResultsProcedure::DiagKosogl, 100, 2),
+                                      session(ResultsProcedure::DiagKosogl, 150, 3),
+                                      session(ResultsProcedure::DiagKosogl, 500, 4)});
+    ResultsFilters filters;
+    filters.distances[1] = true; // "1 м"; ignored while "все" is checked
+    auto values = [&] {
+        return column(FillResultsTable(ResultsProcedure::DiagKosogl, records, 4, filters), 6);
+    };
+    EXPECT_EQ(values(), (QStringList{QStringLiteral("  4"), QStringLiteral("  3"),
+                                     QStringLiteral("  2"), QStringLiteral("  1")}));
+    filters.allDistances = false;
+    // 150 cm has no box and stays listed.
+    EXPECT_EQ(values(), (QStringList{QStringLiteral("  3"), QStringLiteral("  2")}));
+    filters.distances = {};
+    EXPECT_EQ(values(), QStringList{QStringLiteral("  3")});
+}
+
+TEST(ResultsTableTest, RowsAreNumberedFromTheCountDownWhateverTheirPositions) {
+    std::vector<ResultRecord> records;
+    for (int i = 0; i < 7; ++i) {
+        records.push_back(
+            session(i % 2 ? ResultsProcedure::DiagFuzia : ResultsProcedure::DiagKosogl, 100, i));
+    }
+    records[4].PatientNumber = 9; // another patient's session in the same file
+    const ResultsTable table =
+        FillResultsTable(ResultsProcedure::DiagKosogl, newestFirst(records), 4, {});
+    EXPECT_EQ(column(table, 0),
+              (QStringList{QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
+    EXPECT_EQ(column(table, 8),
+              (QStringList{QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("1")}));
+    EXPECT_EQ(table.rows[0].cells[1], QStringLiteral("12.7.26"));
+}
+
+TEST(ResultsTableTest, CellsKeepTheirPrefixesAndScotomaExtentsLoseTheirSign) {
+    ResultRecord scotoma = session(ResultsProcedure::DiagScotoma, 100);
+    scotoma.DirectionValues = {-2.5, 3, -0.0, 4, 1, -1.25, 2, 3};
+    ResultsTable table =
+        FillResultsTable(ResultsProcedure::DiagScotoma, newestFirst({scotoma}), 4, {});
+    EXPECT_EQ(table.rows[0].cells.mid(2),
+              (QStringList{QStringLiteral("  100"), QStringLiteral("Первая"), QStringLiteral("2,5"),
+                           QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("4"),
+                           QStringLiteral("1"), QStringLiteral("1,25"), QStringLiteral("2"),
+                           QStringLiteral("3"), QStringLiteral("1")}));
+
+    ResultRecord kosogl = session(ResultsProcedure::TrenKosogl, 200, -1.5);
+    kosogl.WorkMode = 2;
+    kosogl.ObjectSize = 1.3;
+    table = FillResultsTable(ResultsProcedure::TrenKosogl, newestFirst({kosogl}), 4, {});
+    EXPECT_EQ(
+        table.rows[0].cells.mid(2, 6),
+        (QStringList{QStringLiteral("  1,3"), QStringLiteral("  200"), QStringLiteral("Первая"),
+                     QString(), QStringLiteral("Рвн."), QStringLiteral(" -1,5")}));
+}
+
+TEST(ResultsTableTest, ColourTestUnderSwappedFiltersNamesTheEyeAndSquintAsTheScreenDid) {
+    ResultRecord convergent = session(ResultsProcedure::DiagCvetotest, 100, 4);
+    convergent.FilterPosition = 2;
+    ResultRecord rightEye = session(ResultsProcedure::DiagCvetotest, 100, 1);
+    rightEye.FilterPosition = 2;
+    const ResultsTable table = FillResultsTable(ResultsProcedure::DiagCvetotest,
+                                                newestFirst({convergent, rightEye}), 4, {});
+    EXPECT_EQ(column(table, 5),
+              (QStringList{QStringLiteral("  Монокулярное зрение, ведущий левый"),
+                           QStringLiteral("  Одновременное зрение, сходящееся косоглазие")}));
+}
+
+TEST(ResultsTableTest, RowsAndFontNeverFallBelowReadableSizes) {
+    EXPECT_EQ(ResultsGridMetrics(0.02).rowHeight, 14); // the default kp 2
+    EXPECT_EQ(ResultsGridMetrics(0.02).fontPoints, 8);
+    EXPECT_EQ(ResultsGridMetrics(1.33).rowHeight, 14);
+    EXPECT_EQ(ResultsGridMetrics(3.0).rowHeight, 32);
+    EXPECT_EQ(ResultsGridMetrics(3.0).fontPoints, 18);
+}
