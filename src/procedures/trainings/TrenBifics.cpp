@@ -15,11 +15,8 @@ namespace trelon {
 
 namespace {
 
-constexpr int kBificsMargin = 2;
 // A mouse move may bring neither figure closer to an edge than this.
 constexpr int kMouseMargin = 5;
-// The smaller of the two sizes of the set-up screen's "Размер".
-constexpr double kSmallSize = 0.75;
 constexpr double kNoSlope = 1000.0;
 // Figures closer than this on an axis are aligned on it.
 constexpr int kAligned = 2;
@@ -50,35 +47,7 @@ void TrenBifics::start() {
 }
 
 void TrenBifics::composeScene() {
-    RunState& run = runState();
-    SceneState& scene = state().scene;
-    const SessionParams& session = this->session();
-    run.EdgeMargin = kBificsMargin;
-    const int item = session.TrenFuzObjItem;
-    if (item < 0 || item >= static_cast<int>(kFusionTrainingPictures.size())) {
-        clearedPrimary();
-        return;
-    }
-    const ObjectPicture& object = kFusionTrainingPictures[item];
-    scene.FigureScale = state().settings.PictureFactors[object.factor] *
-                        (session.SizeScotomaItem == 1 ? kSmallSize : 1.0);
-    // The whole object in the common colour: both eyes see it at the same place.
-    if (place(PlaceCommon, state().roles.ColorAll, QLatin1String(object.file)) !=
-        PlaceResult::Placed) {
-        clearedPrimary();
-        return;
-    }
-    showScene();
-    const QPoint c = centre();
-    const int halfWidth = roundPixels(scene.PictureWidth * scene.FigureScale / 2);
-    const int halfHeight = roundPixels(scene.PictureHeight * scene.FigureScale / 2);
-    run.BlueRect =
-        figureBox(QRect(c.x() - halfWidth, c.y() - halfHeight, 2 * halfWidth, 2 * halfHeight));
-    run.RedRect = run.BlueRect;
-    run.ActiveFigure = FigureRed;
-    run.LastCursor = {c.x(), c.y()};
-    takeStartSnapshot();
-    seams().cursor.setPosition(c);
+    composeFusionObjectScene();
 }
 
 void TrenBifics::homeKey() {
