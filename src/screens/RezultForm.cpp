@@ -551,17 +551,24 @@ void TFormRezult::ImageGraphMouseMove(int x) {
     }
 }
 
-void TFormRezult::BitBtnPrintClick() {
-    QPrinter printer(QPrinter::HighResolution);
+bool TFormRezult::beginPrinting(QPrinter& printer, QPainter& painter) {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) {
-        return;
+        return false;
     }
-    QPainter painter;
     if (!painter.begin(&printer)) {
         dialogs_.error(
             windowTitle(),
             QStringLiteral("Не удалось начать печать на принтере %1").arg(printer.printerName()));
+        return false;
+    }
+    return true;
+}
+
+void TFormRezult::BitBtnPrintClick() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!beginPrinting(printer, painter)) {
         return;
     }
     PrintResultsTable(
@@ -572,15 +579,8 @@ void TFormRezult::BitBtnPrintClick() {
 
 void TFormRezult::BitBtn2Click() {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
     QPainter painter;
-    if (!painter.begin(&printer)) {
-        dialogs_.error(
-            windowTitle(),
-            QStringLiteral("Не удалось начать печать на принтере %1").arg(printer.printerName()));
+    if (!beginPrinting(printer, painter)) {
         return;
     }
     const auto [top, bottom] = selectedRows();

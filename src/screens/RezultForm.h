@@ -8,6 +8,8 @@
 #include <QImage>
 
 class QCheckBox;
+class QPainter;
+class QPrinter;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -68,6 +70,9 @@ private:
     void redrawGraph();
     void redrawGraphIfShown();
     std::pair<int, int> selectedRows() const;
+    // Asks for the printer with Qt's print dialog and begins painting on it; false when the
+    // operator cancelled or the printer could not be started (said to the operator).
+    bool beginPrinting(QPrinter& printer, QPainter& painter);
     std::optional<GraphSettingValues> listEditorValues();
     RadioGroupWidget* procedureGroup() const;
     void applicationStateChanged(Qt::ApplicationState applicationState);
