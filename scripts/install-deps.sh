@@ -20,3 +20,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+# The print queue the program and the printing tests print to (the CUPS scheduler with the
+# cups-pdf printer); without root it says so and the printing tests skip.
+bash "$(dirname "$0")/start-cups.sh"
