@@ -2,7 +2,9 @@
 
 #include "support/DisplayTestSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 namespace trelon {
 namespace {
@@ -89,6 +91,31 @@ TEST_F(PictureLoadTest, MissingOrBrokenPictureGivesNothing) {
     junk.write("BM not really a picture");
     junk.close();
     EXPECT_EQ(LoadPictureSurface(*device, dir.path(), QStringLiteral("junk.bmp")), nullptr);
+}
+
+TEST_F(PictureLoadTest, PicturesOverTheLargestSideAreRefusedBeforeTheirPixelsAreRead) {
+    // An 82-byte bitmap header declaring 13 x 1,638,405 pixels (255 MB) is not loaded; the
+    // largest side loads, one pixel more does not.
+    const auto bitmap = [this](const QString& name, qint32 width, qint32 height) {
+        QByteArray bytes(54, '\0');
+        bytes[0] = 'B';
+        bytes[1] = 'M';
+        qToLittleEndian<quint32>(54, bytes.data() + 10);
+        qToLittleEndian<quint32>(40, bytes.data() + 14);
+        qToLittleEndian<qint32>(width, bytes.data() + 18);
+        qToLittleEndian<qint32>(height, bytes.data() + 22);
+        qToLittleEndian<quint16>(1, bytes.data() + 26);
+        qToLittleEndian<quint16>(24, bytes.data() + 28);
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes + QByteArray((width * 3 + 3) / 4 * 4 * std::min(height, 2), '\x7f'));
+    };
+    bitmap(QStringLiteral("huge.bmp"), 13, 1638405);
+    bitmap(QStringLiteral("widest.bmp"), kMaxPictureSide, 1);
+    bitmap(QStringLiteral("wider.bmp"), kMaxPictureSide + 1, 1);
+    EXPECT_TRUE(LoadPictureImage(dir.path(), QStringLiteral("huge.bmp")).isNull());
+    EXPECT_EQ(LoadPictureImage(dir.path(), QStringLiteral("widest.bmp")).width(), kMaxPictureSide);
+    EXPECT_TRUE(LoadPictureImage(dir.path(), QStringLiteral("wider.bmp")).isNull());
 }
 
 TEST_F(PictureLoadTest, FailedSurfaceOrCopyGivesNothingAndTheCode) {
