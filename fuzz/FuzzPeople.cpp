@@ -50,13 +50,15 @@ void checkParsing(const QByteArray& bytes) {
 // Adding to the file: refused with the file unchanged, or the old list plus one new patient
 // whose number is above every other and whose results file holds no records.
 void checkAdding(const QByteArray& bytes) {
-    Paths paths;
+    // One registry for the run (its collator is costly to make), on a fresh folder each time.
+    static Paths paths;
+    static SharedTexts texts;
+    static test::FakeDialogs dialogs;
+    static PatientRegistry registry(paths, texts, dialogs);
     paths.ProgramDir = fuzz::scratchFolder();
+    dialogs = test::FakeDialogs();
     const QString people = paths.ProgramDir + QStringLiteral("People.txt");
     FUZZ_CHECK(fuzz::writeFile(people, bytes));
-    SharedTexts texts;
-    test::FakeDialogs dialogs;
-    PatientRegistry registry(paths, texts, dialogs);
     FUZZ_CHECK(registry.SetUpDataFolder({}));
     FUZZ_CHECK(registry.EnsureResultsFolder().ok());
     registry.LoadPatientList();

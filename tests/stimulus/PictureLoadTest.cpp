@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 namespace trelon {
 namespace {
@@ -94,28 +93,24 @@ TEST_F(PictureLoadTest, MissingOrBrokenPictureGivesNothing) {
 }
 
 TEST_F(PictureLoadTest, PicturesOverTheLargestSideAreRefusedBeforeTheirPixelsAreRead) {
-    // An 82-byte bitmap header declaring 13 x 1,638,405 pixels (255 MB) is not loaded; the
-    // largest side loads, one pixel more does not.
-    const auto bitmap = [this](const QString& name, qint32 width, qint32 height) {
-        QByteArray bytes(54, '\0');
-        bytes[0] = 'B';
-        bytes[1] = 'M';
-        qToLittleEndian<quint32>(54, bytes.data() + 10);
-        qToLittleEndian<quint32>(40, bytes.data() + 14);
-        qToLittleEndian<qint32>(width, bytes.data() + 18);
-        qToLittleEndian<qint32>(height, bytes.data() + 22);
-        qToLittleEndian<quint16>(1, bytes.data() + 26);
-        qToLittleEndian<quint16>(24, bytes.data() + 28);
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes + QByteArray((width * 3 + 3) / 4 * 4 * std::min(height, 2), '\x7f'));
-    };
-    bitmap(QStringLiteral("huge.bmp"), 13, 1638405);
-    bitmap(QStringLiteral("widest.bmp"), kMaxPictureSide, 1);
-    bitmap(QStringLiteral("wider.bmp"), kMaxPictureSide + 1, 1);
+    // An 82-byte bitmap declaring 13 x 1,638,405 pixels (255 MB) is not loaded; the largest
+    // side loads, one pixel more does not.
+    QFile huge(dir.filePath(QStringLiteral("huge.bmp")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(QByteArray::fromHex("424d52000000000000003600000028000000"
+                                   "0d000000"
+                                   "05001900"
+                                   "010018000000000000000000130b0000130b0000"
+                                   "0000000000000000") +
+               QByteArray(28, '\0'));
+    huge.close();
+    ASSERT_EQ(huge.size(), 82);
     EXPECT_TRUE(LoadPictureImage(dir.path(), QStringLiteral("huge.bmp")).isNull());
-    EXPECT_EQ(LoadPictureImage(dir.path(), QStringLiteral("widest.bmp")).width(), kMaxPictureSide);
-    EXPECT_TRUE(LoadPictureImage(dir.path(), QStringLiteral("wider.bmp")).isNull());
+    for (const int width : {kMaxPictureSide, kMaxPictureSide + 1}) {
+        QImage(width, 1, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("wide.bmp")));
+        EXPECT_EQ(LoadPictureImage(dir.path(), QStringLiteral("wide.bmp")).width(),
+                  width == kMaxPictureSide ? width : 0);
+    }
 }
 
 TEST_F(PictureLoadTest, FailedSurfaceOrCopyGivesNothingAndTheCode) {
