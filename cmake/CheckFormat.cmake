@@ -9,6 +9,7 @@ file(GLOB_RECURSE files
     "${TRELON_SOURCE_DIR}/tests/*.h" "${TRELON_SOURCE_DIR}/tests/*.cpp"
     "${TRELON_SOURCE_DIR}/tests/*.c"
     "${TRELON_SOURCE_DIR}/bench/*.cpp"
+    "${TRELON_SOURCE_DIR}/fuzz/*.h" "${TRELON_SOURCE_DIR}/fuzz/*.cpp"
     "${TRELON_SOURCE_DIR}/tools/*.h" "${TRELON_SOURCE_DIR}/tools/*.cpp")
 execute_process(
     COMMAND "${CLANG_FORMAT}" --dry-run --Werror ${files}

@@ -14,6 +14,8 @@ namespace trelon {
 
 namespace {
 
+constexpr char kTemporarySuffix[] = ".trelon-tmp";
+
 // The name of an entry of dir equal to part regardless of case (exact spelling preferred),
 // or part itself when there is none.
 QString matchEntry(const QDir& dir, const QString& part) {
@@ -51,6 +53,10 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+QString writeError(const QString& path, const QString& why) {
+    return QStringLiteral("Не удалось записать файл %1: %2").arg(path, why);
+}
+
 bool syncFile(int fd) {
     return ::fsync(fd) == 0;
 }
@@ -84,23 +90,43 @@ bool existsIgnoringCase(const QString& dir, const QString& relativeName) {
     return QFileInfo::exists(resolvePath(dir, relativeName));
 }
 
-FileResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
+QString temporaryFileFor(const QString& path) {
     const QFileInfo info(path);
-    const QString folder = info.absolutePath();
-    const QString temp = folder + QStringLiteral("/.") + info.fileName() + QStringLiteral(".tmp");
-    const QByteArray tempName = QFile::encodeName(temp);
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+           QLatin1String(kTemporarySuffix);
+}
+
+void removeInterruptedWrites(const QString& folder) {
+    const QDir dir(folder);
+    const QStringList leftovers =
+        dir.entryList({QStringLiteral(".*") + QLatin1String(kTemporarySuffix)},
+                      QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : leftovers) {
+        QFile::remove(dir.filePath(name));
+    }
+}
+
+FileResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const QByteArray pathName = QFile::encodeName(path);
+    // A file the operator may not write stays as it is, although its folder would allow
+    // replacing it.
+    if (::access(pathName.constData(), F_OK) == 0 && ::access(pathName.constData(), W_OK) != 0) {
+        return {writeError(path, systemError())};
+    }
+    const QByteArray tempName = QFile::encodeName(temporaryFileFor(path));
     const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, systemError())};
+        return {writeError(path, systemError())};
     }
     if (!writeAll(fd, bytes) || !syncFile(fd)) {
         const QString why = systemError();
         ::close(fd);
         ::unlink(tempName.constData());
-        return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
+        return {writeError(path, why)};
     }
     ::close(fd);
-    if (::rename(tempName.constData(), QFile::encodeName(path).constData()) != 0) {
+    if (::rename(tempName.constData(), pathName.constData()) != 0) {
         const QString why = systemError();
         ::unlink(tempName.constData());
         return {QStringLiteral("Не удалось заменить файл %1: %2").arg(path, why)};
@@ -109,47 +135,87 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-FileResult appendToFile(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+namespace {
+
+// Writes bytes at offset of the open file and flushes them. On failure the file is cut back to
+// its old length and the bytes it had from offset on (tail) are put back, so it is as before.
+FileResult writeOrRestore(int fd, const QString& path, off_t oldLength, off_t offset,
+                          const QByteArray& tail, const QByteArray& bytes) {
+    if (::lseek(fd, offset, SEEK_SET) >= 0 && writeAll(fd, bytes) && syncFile(fd)) {
+        return {};
+    }
+    const QString why = systemError();
+    const bool restored =
+        ::ftruncate(fd, oldLength) == 0 &&
+        (tail.isEmpty() || (::lseek(fd, offset, SEEK_SET) >= 0 && writeAll(fd, tail))) &&
+        syncFile(fd);
+    return {restored
+                ? QStringLiteral("Не удалось записать файл %1: %2. Файл оставлен без изменений.")
+                      .arg(path, why)
+                : QStringLiteral("Не удалось записать файл %1: %2. Файл не удалось вернуть к "
+                                 "прежнему виду: в конце могут остаться лишние байты.")
+                      .arg(path, why)};
+}
+
+// Opens path for writing, creating it when missing; the old length goes to length.
+int openForAppend(const QString& path, off_t& length, FileResult& failure) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
-        return {QStringLiteral("Не удалось открыть файл %1: %2").arg(path, systemError())};
+        failure = {QStringLiteral("Не удалось открыть файл %1: %2").arg(path, systemError())};
+        return -1;
     }
-    if (!writeAll(fd, bytes) || !syncFile(fd)) {
-        const QString why = systemError();
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        failure = {QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, systemError())};
         ::close(fd);
-        return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
+        return -1;
     }
+    length = status.st_size;
+    return fd;
+}
+
+} // namespace
+
+FileResult appendToFile(const QString& path, const QByteArray& bytes) {
+    const bool existed = QFileInfo::exists(path);
+    off_t length = 0;
+    FileResult result;
+    const int fd = openForAppend(path, length, result);
+    if (fd < 0) {
+        return result;
+    }
+    result = writeOrRestore(fd, path, length, length, {}, bytes);
     ::close(fd);
-    return {};
+    if (result.ok() && !existed) {
+        syncFolder(QFileInfo(path).absolutePath());
+    }
+    return result;
 }
 
 FileResult appendRecordToFile(const QString& path, const QByteArray& record) {
     const bool existed = QFileInfo::exists(path);
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    off_t length = 0;
+    FileResult result;
+    const int fd = openForAppend(path, length, result);
     if (fd < 0) {
-        return {QStringLiteral("Не удалось открыть файл %1: %2").arg(path, systemError())};
+        return result;
     }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
+    // A torn record at the end is overwritten; its bytes are kept to put back on failure.
+    const off_t recordSize = static_cast<off_t>(record.size());
+    const off_t end = recordSize > 0 ? length - length % recordSize : length;
+    QByteArray tail(static_cast<qsizetype>(length - end), '\0');
+    if (!tail.isEmpty() && ::pread(fd, tail.data(), static_cast<size_t>(tail.size()), end) !=
+                               static_cast<ssize_t>(tail.size())) {
         const QString why = systemError();
         ::close(fd);
         return {QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, why)};
     }
-    const off_t recordSize = static_cast<off_t>(record.size());
-    const off_t end =
-        recordSize > 0 ? status.st_size - status.st_size % recordSize : status.st_size;
-    if (::lseek(fd, end, SEEK_SET) < 0 || !writeAll(fd, record) || !syncFile(fd)) {
-        const QString why = systemError();
-        ::close(fd);
-        return {QStringLiteral("Не удалось записать файл %1: %2").arg(path, why)};
-    }
+    result = writeOrRestore(fd, path, length, end, tail, record);
     ::close(fd);
-    if (!existed) {
+    if (result.ok() && !existed) {
         syncFolder(QFileInfo(path).absolutePath());
     }
-    return {};
+    return result;
 }
 
 } // namespace trelon

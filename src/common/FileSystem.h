@@ -25,15 +25,25 @@ struct FileResult {
 
 // Replaces the file at path with bytes: writes a temporary file in the same folder, flushes
 // it to disk and renames it over the original, so a crash leaves the old or the new file
-// whole, never a mix.
+// whole, never a mix. A file that exists but may not be written is refused, unchanged.
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes);
 
-// Appends bytes to the file (creating it) and flushes them to disk before returning.
+// The temporary file writeFileAtomically uses for path (hidden, beside it).
+QString temporaryFileFor(const QString& path);
+
+// Removes the temporary files that writes interrupted by a crash left in folder; the files
+// they were to replace are whole, old or new.
+void removeInterruptedWrites(const QString& folder);
+
+// Appends bytes to the file (creating it) and flushes them to disk before returning. When
+// any of it cannot be written (a full disk) the file is cut back to its old length: all the
+// bytes or none, and the error says which.
 FileResult appendToFile(const QString& path, const QByteArray& bytes);
 
 // Appends one fixed-size record (record.size() bytes) after the file's last whole record,
 // creating the file when missing, and flushes it to disk before returning. A partial record
-// left at the end by an interrupted write is overwritten, never followed.
+// left at the end by an interrupted write is overwritten, never followed. On failure the file
+// is put back as it was.
 FileResult appendRecordToFile(const QString& path, const QByteArray& record);
 
 } // namespace trelon

@@ -13,6 +13,58 @@ namespace {
 
 const QString kSection = QStringLiteral("Default");
 
+// The values a numeric key may hold as stored in the file (before scaling). A value outside
+// its range is refused like one that is not a number. Colour components are held to 0..255
+// instead; MyDeviceType and Contrast take any number (a device type other than 1..3 leaves the
+// player as it is; a contrast above 3 is level 3, one below 1 keeps the colours as they are).
+struct KeyRange {
+    const char* key;
+    int min;
+    int max;
+};
+constexpr KeyRange kKeyRanges[] = {
+    {"MM_500Pixel", 10, 5000},        // millimetres per 500 pixels
+    {"GradInMm", 1, 10000},           // tenths of a millimetre per degree
+    {"SizeFontY", 1, 72},             // points
+    {"SizeFontX", 1, 72},             // points
+    {"Koeff", 1, 1000},               // kept only
+    {"FilterGreenBlue", 0, 1},        // glasses
+    {"SizeFont", 1, 72},              // points
+    {"WidthLine1", 1, 1000},          // thousandths
+    {"WidthLine2", 1, 1000},          // thousandths
+    {"WidthLine3", 1, 1000},          // thousandths
+    {"TimeShowRezult", 1, 3600},      // seconds
+    {"RazmerMarker", 1, 50},          // marker size
+    {"TimeIntervalKoleb1", 1, 10000}, // milliseconds
+    {"TimeIntervalKoleb2", 1, 10000}, // milliseconds
+    {"ShagKoleban", 1, 4},            // oscillation step
+    {"TimeTrenFuz1", 1, 10000},       // milliseconds
+    {"TimeTrenFuz2", 1, 10000},       // milliseconds
+    {"TimeTrenKosogl1", 1, 10000},    // milliseconds
+    {"TimeTrenKosogl2", 1, 10000},    // milliseconds
+};
+constexpr KeyRange kPictureFactorRange = {"", 1, 1000}; // percent, every picture key
+constexpr double kMinKp = 0.01;                         // kp, percent
+constexpr double kMaxKp = 1000;
+
+std::optional<KeyRange> rangeOf(const QString& key) {
+    for (const KeyRange& range : kKeyRanges) {
+        if (key == QLatin1String(range.key)) {
+            return range;
+        }
+    }
+    for (const PictureKey& picture : kPictureKeys) {
+        if (key == QLatin1String(picture.key)) {
+            return kPictureFactorRange;
+        }
+    }
+    return std::nullopt;
+}
+
+QString outOfRange(double min, double max) {
+    return QStringLiteral("вне допустимых пределов %1..%2").arg(min).arg(max);
+}
+
 // Reads keys of section "Default" into fields. Every reader leaves the field alone when the key
 // is absent, and returns false (with error() set) when the key holds a bad value.
 class SettingsReader {
@@ -81,6 +133,10 @@ public:
             text_ = *text;
             return fail(key, QStringLiteral("не является числом"));
         }
+        if (*number < kMinKp || *number > kMaxKp) {
+            text_ = *text;
+            return fail(key, outOfRange(kMinKp, kMaxKp));
+        }
         field = *number / divisor;
         return true;
     }
@@ -110,6 +166,12 @@ private:
         const std::optional<int> number = strToInt(*text);
         if (!number) {
             fail(key, QStringLiteral("не является числом"));
+            return number;
+        }
+        const std::optional<KeyRange> range = rangeOf(key);
+        if (range && (*number < range->min || *number > range->max)) {
+            fail(key, outOfRange(range->min, range->max));
+            return std::nullopt;
         }
         return number;
     }

@@ -18,7 +18,8 @@ struct SettingsLoadResult {
 QString settingsFilePath(const QString& programDir);
 
 // Resets settings to the defaults and reads every key of the file into it. A missing file or
-// key keeps the default. A value that is not a valid number stops loading at that key: the
+// key keeps the default. A value that is not a valid number, or lies outside the sound range of
+// its key, stops loading at that key: the
 // keys read before it keep their values, the rest keep their defaults, and the result names
 // the key, the value and the file.
 SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir);

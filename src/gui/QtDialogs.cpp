@@ -32,6 +32,28 @@ int showBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const 
     return box.exec();
 }
 
+// Qt's folder dialog refuses a typed folder that does not exist. This one accepts it, so the
+// caller can offer to create it; an existing folder or a file behaves as before.
+class NewFolderDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    QString chosen() const { return chosen_; }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        chosen_ = files.isEmpty() ? QString() : files.first();
+        if (!chosen_.isEmpty() && !QFileInfo::exists(chosen_)) {
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString chosen_;
+};
+
 } // namespace
 
 void QtDialogs::information(const QString& text) {
@@ -51,16 +73,15 @@ bool QtDialogs::confirm(const QString& text) {
 std::optional<QString> QtDialogs::chooseFolder(const QString& startDir) {
     // Qt's own dialog (not the desktop's) so a typed name of a folder that does not exist
     // yet can be accepted and created here after a prompt.
-    QFileDialog dialog(owner(), QStringLiteral("Выберите папку для данных"), startDir);
+    NewFolderDialog dialog(owner(), QStringLiteral("Выберите папку для данных"), startDir);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     while (dialog.exec() == QDialog::Accepted) {
-        const QStringList chosen = dialog.selectedFiles();
-        if (chosen.isEmpty()) {
+        const QString folder = dialog.chosen();
+        if (folder.isEmpty()) {
             continue;
         }
-        const QString folder = chosen.first();
         if (QFileInfo(folder).isDir()) {
             return folder;
         }

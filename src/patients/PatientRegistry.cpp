@@ -21,6 +21,7 @@ const QString kScratchFile = QStringLiteral("~~1~~.~~~");
 const QString kCommonResultsFile = QStringLiteral("RezClass.dat");
 const QString kResultsFolder = QStringLiteral("Rezults");
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+constexpr qint64 kRecordSize = 288; // bytes of one result record
 
 QString withSlash(const QString& dir) {
     return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
@@ -40,15 +41,11 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
-struct ParsedPatients {
-    std::vector<PatientEntry> entries;
-    int maxNumber = 0;
-    QString error;
-};
+} // namespace
 
 // People.txt holds a name line and a number line per patient, in order of registration.
-ParsedPatients parsePatients(const QString& path, const QByteArray& bytes) {
-    ParsedPatients parsed;
+PeopleFile parsePeopleFile(const QString& path, const QByteArray& bytes) {
+    PeopleFile parsed;
     const QStringList lines = splitLines(fromCp1251(bytes));
     for (qsizetype i = 0; i < lines.size(); i += 2) {
         if (i + 1 >= lines.size()) {
@@ -59,7 +56,9 @@ ParsedPatients parsePatients(const QString& path, const QByteArray& bytes) {
                     .arg(lines[i]);
             return parsed;
         }
-        const std::optional<int> number = strToInt(lines[i + 1]);
+        // Blanks around the digits are read past, as the list's number conversion always did.
+        const QString numberText = lines[i + 1].trimmed();
+        const std::optional<int> number = strToInt(numberText);
         if (!number) {
             parsed.error = QStringLiteral("Файл %1, строка %2: %3")
                                .arg(path)
@@ -68,9 +67,32 @@ ParsedPatients parsePatients(const QString& path, const QByteArray& bytes) {
             return parsed;
         }
         parsed.maxNumber = std::max(parsed.maxNumber, *number);
-        parsed.entries.push_back({lines[i], lines[i + 1]});
+        parsed.entries.push_back({lines[i], numberText});
     }
     return parsed;
+}
+
+namespace {
+
+// Reads and parses the file; a read failure is reported like a parse error.
+PeopleFile readPatients(const QString& path, QByteArray* bytesRead = nullptr) {
+    PeopleFile parsed;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        parsed.error =
+            QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
+        return parsed;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        parsed.error =
+            QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString());
+        return parsed;
+    }
+    if (bytesRead != nullptr) {
+        *bytesRead = bytes;
+    }
+    return parsePeopleFile(path, bytes);
 }
 
 // The characters of text that Windows-1251 cannot hold, each once.
@@ -111,11 +133,15 @@ bool PatientRegistry::tryDataFolder(const QString& dir, bool withCommonResults) 
     }
     paths_.DataDir = dir;
     paths_.PeopleFilePath = people;
+    // Writes a crash cut short left their files whole; their temporary files go.
+    removeInterruptedWrites(dir);
+    removeInterruptedWrites(resolvePath(dir, kResultsFolder));
     return true;
 }
 
 bool PatientRegistry::SetUpDataFolder(const std::function<void()>& hideSplash) {
     const QString programDir = withSlash(paths_.ProgramDir);
+    removeInterruptedWrites(programDir); // the settings file's
     for (;;) {
         if (tryDataFolder(programDir, false)) {
             return true;
@@ -150,20 +176,7 @@ FileResult PatientRegistry::EnsureResultsFolder() {
 // ---- Patient list ----
 
 bool PatientRegistry::LoadPatientList() {
-    const QString path = paths_.PeopleFilePath;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        showError(QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    file.close();
-
-    ParsedPatients parsed = parsePatients(path, bytes);
+    PeopleFile parsed = readPatients(paths_.PeopleFilePath);
     if (!parsed.error.isEmpty()) {
         showError(parsed.error);
         return false;
@@ -200,7 +213,12 @@ void PatientRegistry::SelectPatientName(const QString& name) {
 }
 
 bool PatientRegistry::CheckNewPatientName(const QString& name) {
-    for (const PatientEntry& entry : patients_) {
+    return CheckNewPatientName(name, patients_);
+}
+
+bool PatientRegistry::CheckNewPatientName(const QString& name,
+                                          const std::vector<PatientEntry>& entries) {
+    for (const PatientEntry& entry : entries) {
         if (entry.name == name) {
             dialogs_.information(QStringLiteral("Такой пациент уже существует."));
             focus_ = Focus::EditFam;
@@ -211,9 +229,15 @@ bool PatientRegistry::CheckNewPatientName(const QString& name) {
 }
 
 bool PatientRegistry::DeletePatient(int number) {
+    // The list is taken from the file as it is now; one that cannot be read is not rewritten.
+    PeopleFile current = readPatients(paths_.PeopleFilePath);
+    if (!current.error.isEmpty()) {
+        refuseChange(current.error);
+        return false;
+    }
     std::vector<PatientEntry> kept;
     QString text;
-    for (const PatientEntry& entry : patients_) {
+    for (const PatientEntry& entry : current.entries) {
         if (strToInt(entry.number) != number) {
             kept.push_back(entry);
             text += entry.name + QStringLiteral("\r\n") + entry.number + QStringLiteral("\r\n");
@@ -232,6 +256,31 @@ bool PatientRegistry::DeletePatient(int number) {
     }
     patients_ = std::move(kept);
     return true;
+}
+
+void PatientRegistry::refuseChange(const QString& why) {
+    showError(QStringLiteral("Список пациентов не изменён: %1\nИсправьте файл и откройте программу "
+                             "снова.")
+                  .arg(why));
+}
+
+// A results file that holds a record belongs to a patient, deleted or not.
+bool PatientRegistry::resultsFileHoldsRecords(int number) const {
+    return QFileInfo(patientResultsFile(number)).size() >= kRecordSize;
+}
+
+std::optional<int> PatientRegistry::freeNumber(int maxNumber) {
+    for (qint64 number = qint64(maxNumber) + 1; number <= std::numeric_limits<int>::max();
+         ++number) {
+        if (!resultsFileHoldsRecords(static_cast<int>(number))) {
+            return static_cast<int>(number);
+        }
+    }
+    showError(QStringLiteral("Пациент не добавлен: в файле %1 уже есть номер %2, больше номеров "
+                             "нет.")
+                  .arg(paths_.PeopleFilePath)
+                  .arg(maxNumber));
+    return std::nullopt;
 }
 
 // ---- Handlers ----
@@ -261,35 +310,43 @@ bool PatientRegistry::refuseName(const QString& name) {
 void PatientRegistry::BitBtn9Click() {
     focus_ = Focus::None;
     const QString name = editFam_;
-    if (name.isEmpty() || !CheckNewPatientName(name) || refuseName(name)) {
+    if (name.isEmpty() || refuseName(name)) {
         return;
     }
     const QString path = paths_.PeopleFilePath;
-
-    // A file whose last line has no end gets one first, so the new name starts its own line.
+    // The list is taken from the file as it is now: a list that cannot be read takes nobody,
+    // since neither the free number nor the names already there are known.
     QByteArray bytes;
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() > 0) {
-        existing.seek(existing.size() - 1);
-        const QByteArray last = existing.read(1);
-        if (last == "\r") {
-            bytes += '\n';
-        } else if (last != "\n") {
-            bytes += kLineEnd;
-        }
+    PeopleFile current = readPatients(path, &bytes);
+    if (!current.error.isEmpty()) {
+        refuseChange(current.error);
+        return;
     }
-    existing.close();
-    bytes += *toCp1251(name) + kLineEnd + QByteArray::number(maxPatientNumber_ + 1) + kLineEnd;
+    if (!CheckNewPatientName(name, current.entries)) {
+        return;
+    }
+    const std::optional<int> number = freeNumber(current.maxNumber);
+    if (!number) {
+        return;
+    }
+    // A file whose last line has no end gets one first, so the new name starts its own line.
+    if (bytes.endsWith('\r')) {
+        bytes += '\n';
+    } else if (!bytes.isEmpty() && !bytes.endsWith('\n')) {
+        bytes += kLineEnd;
+    }
+    bytes += *toCp1251(name) + kLineEnd + QByteArray::number(*number) + kLineEnd;
 
-    const FileResult appended = appendToFile(path, bytes);
-    if (!appended.ok()) {
-        showError(appended.error);
+    // The whole list is replaced, so a crash or a full disk leaves the old list or the new one.
+    const FileResult written = writeFileAtomically(path, bytes);
+    if (!written.ok()) {
+        showError(written.error);
         return;
     }
     if (!LoadPatientList()) {
         return;
     }
-    setEditAll(QString::number(maxPatientNumber_));
+    setEditAll(QString::number(*number));
     SelectPatientName(name);
     EditFamChange(QString());
     focus_ = Focus::PatientList;

@@ -18,8 +18,17 @@ namespace trelon {
 
 struct PatientEntry {
     QString name;
-    QString number; // as read from the file
+    QString number; // as read from the file, without blanks around it
 };
+
+// The patients of a People.txt, in file order, and their highest number; or the error (naming
+// the file path and the line) that stopped the reading.
+struct PeopleFile {
+    std::vector<PatientEntry> entries;
+    int maxNumber = 0;
+    QString error;
+};
+PeopleFile parsePeopleFile(const QString& path, const QByteArray& bytes);
 
 // The message shown when text is not an integer.
 QString notAnIntegerMessage(const QString& text);
@@ -43,14 +52,17 @@ public:
     void SelectPatientName(const QString& name);
     // False, after a message and with the focus moved to EditFam, when name is registered.
     bool CheckNewPatientName(const QString& name);
-    // Removes every entry with this number and rewrites People.txt. False after a shown error;
-    // the table and the file are then unchanged.
+    // Removes every entry with this number from the list in People.txt as it is now and
+    // replaces the file. False after a shown error (also when the file cannot be read); the
+    // table and the file are then unchanged.
     bool DeletePatient(int number);
 
     // Handlers of the main window's patient controls.
     void EditFamChange(const QString& text); // stores the text; BitBtn9 enabled when not empty
-    // Adds the patient named by the EditFam text. Afterwards, added or not, the widget sets the
-    // list's drop-down line count from dropDownCount().
+    // Adds the patient named by the EditFam text with the next number above the list's highest
+    // whose results file holds no records. Nothing is written when People.txt cannot be read
+    // (the list and its numbers are unknown) or no number is left. Afterwards, added or not, the
+    // widget sets the list's drop-down line count from dropDownCount().
     void BitBtn9Click();
     void ComboBox2Change(int index); // operator picked list item index (-1 none)
     // The number field was typed into. Numbers set by the registry itself run the same lookup;
@@ -90,6 +102,10 @@ private:
     void lookUpNumber();
     void showError(const QString& text);
     bool refuseName(const QString& name);
+    bool CheckNewPatientName(const QString& name, const std::vector<PatientEntry>& entries);
+    void refuseChange(const QString& why);
+    bool resultsFileHoldsRecords(int number) const;
+    std::optional<int> freeNumber(int maxNumber);
 
     Paths& paths_;
     const SharedTexts& texts_;

@@ -57,6 +57,7 @@ void ProcedureSetup::FormCreate(QSize screenSize) {
 void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {
     // 1. Flags, flicker preview off, frequency back to "0", working colours.
     previewDrawn_ = false;
+    closed_ = false;
     state_.SessionAborted = false;
     timer1Running_ = false;
     control(C::RadioGroupFrec).itemIndex = 0;

@@ -106,6 +106,8 @@ private:
     void showDisplayError(const QString& operation, DisplayResult code);
     void drawSwatches();
     bool ensurePrimary();
+    // Shows the display error; false when the screen closed meanwhile (nothing more to draw).
+    bool reportAndStayOpen(const QString& operation, DisplayResult code);
 
     SharedState& state_;
     Dialogs* dialogs_;
@@ -115,6 +117,7 @@ private:
     QString caption_;
     bool timer1Running_ = false;
     bool previewDrawn_ = false;
+    bool closed_ = false; // FormClose ran and no activation since
     int highlightedLevel_ = 0;
 };
 

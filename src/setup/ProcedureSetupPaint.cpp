@@ -66,6 +66,12 @@ void ProcedureSetup::showDisplayError(const QString& operation, DisplayResult co
     dialogs_->error(caption_, operation + QStringLiteral(": \n") + describeResult(code));
 }
 
+bool ProcedureSetup::reportAndStayOpen(const QString& operation, DisplayResult code) {
+    showDisplayError(operation, code);
+    // Losing the focus while the box was open closes the screen and releases its surfaces.
+    return !closed_ && state_.display.PrimarySurface;
+}
+
 bool ProcedureSetup::ensurePrimary() {
     DisplayObjects& display = state_.display;
     if (display.PrimarySurface) {
@@ -84,27 +90,26 @@ void ProcedureSetup::FormPaint() {
     if (!ensurePrimary()) {
         return;
     }
-    Surface& primary = *display.PrimarySurface;
     // 2. A fresh palette with the swatch colours of every level.
     DisplayResult result = DisplayResult::Ok;
     display.DisplayPalette = DDLoadPalette(*display.DisplayDevice, state_.paths.ProgramDir,
                                            QString::fromLatin1(kBasePaletteName), &result);
     if (display.DisplayPalette) {
         ApplyPreviewPalette(*display.DisplayPalette, state_.settings, state_.PaletteShift);
-        primary.attachPalette(display.DisplayPalette);
-    } else {
-        showDisplayError(QStringLiteral("DDLoadPalette"), result);
+        display.PrimarySurface->attachPalette(display.DisplayPalette);
+    } else if (!reportAndStayOpen(QStringLiteral("DDLoadPalette"), result)) {
+        return;
     }
     // 3. The panel grey everywhere.
-    primary.fill(static_cast<std::uint8_t>(state_.indices.IndexPanel));
+    display.PrimarySurface->fill(static_cast<std::uint8_t>(state_.indices.IndexPanel));
     // 4. The swatch surface.
     display.SceneSurface.reset();
     result = display.DisplayDevice->createOffscreenSurface(kSwatchWidth, kSwatchHeight,
                                                            display.SceneSurface);
     if (display.SceneSurface) {
         attach(*display.SceneSurface, display.DisplayPalette);
-    } else {
-        showDisplayError(QStringLiteral("Create Image Surface"), result);
+    } else if (!reportAndStayOpen(QStringLiteral("Create Image Surface"), result)) {
+        return;
     }
     // 5. The working colours.
     if (display.DisplayPalette) {
@@ -155,17 +160,17 @@ void ProcedureSetup::PreviewPicture(SetupControl group) {
         return;
     }
     if (!display.PrimarySurface) {
-        if (!ensurePrimary()) {
+        if (closed_ || !ensurePrimary()) {
             return;
         }
         if (display.DisplayPalette) {
             display.PrimarySurface->attachPalette(display.DisplayPalette);
-        } else {
-            showDisplayError(QStringLiteral("DDLoadPalette"), DisplayResult::NoPaletteAttached);
+        } else if (!reportAndStayOpen(QStringLiteral("DDLoadPalette"),
+                                      DisplayResult::NoPaletteAttached)) {
+            return;
         }
     }
     DisplayDevice& device = *display.DisplayDevice;
-    Surface& primary = *display.PrimarySurface;
     const SetupControlState& objects = control(group);
     const int count = static_cast<int>(objects.items.size());
     if (count == 0) {
@@ -181,9 +186,9 @@ void ProcedureSetup::PreviewPicture(SetupControl group) {
     if (display.PictureSurface) {
         attach(*display.PictureSurface, display.DisplayPalette);
         display.PictureSurface->fill(static_cast<std::uint8_t>(state_.indices.IndexPanel));
-        primary.bltFast(x, objects.rect.y(), *display.PictureSurface);
-    } else {
-        showDisplayError(QStringLiteral("Create Image Surface"), result);
+        display.PrimarySurface->bltFast(x, objects.rect.y(), *display.PictureSurface);
+    } else if (!reportAndStayOpen(QStringLiteral("Create Image Surface"), result)) {
+        return;
     }
 
     // The picture, on a surface of its own size. A picture that does not load leaves
@@ -205,10 +210,11 @@ void ProcedureSetup::PreviewPicture(SetupControl group) {
         showDisplayError(QStringLiteral("DDCopyBitmap"), result);
         return;
     }
-    primary.bltFast(x, y, scene);
+    display.PrimarySurface->bltFast(x, y, scene);
 }
 
 void ProcedureSetup::FormClose() {
+    closed_ = true;
     timer1Running_ = false;
     state_.display.SceneSurface.reset();
     state_.display.PrimarySurface.reset();

@@ -32,6 +32,9 @@ bool ProcedureSetup::startSession(const PatientBoxes& boxes) {
     if (boxes.surname.isEmpty() && !dialogs_->confirm(state_.texts.NoPatientContinue)) {
         return false;
     }
+    if (closed_) {
+        return false; // the screen closed while the question was open: the answer is void
+    }
     timer1Running_ = false;
     fillSessionParams();
     previewDrawn_ = true; // the stimulus window owns the screen now

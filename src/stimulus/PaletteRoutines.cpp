@@ -5,6 +5,7 @@
 #include "display/DisplayDevice.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QtEndian>
 
 namespace trelon {
@@ -168,7 +169,15 @@ std::shared_ptr<Palette> DDLoadPalette(DisplayDevice& device, const QString& pro
 }
 
 QImage LoadPictureImage(const QString& programDir, const QString& name) {
-    return QImage(picturePath(programDir, name));
+    // The size comes from the header alone; a picture declaring more than the largest sound
+    // size is refused before any pixel memory is taken for it.
+    QImageReader reader(picturePath(programDir, name));
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || size.width() > kMaxPictureSide ||
+        size.height() > kMaxPictureSide) {
+        return {};
+    }
+    return reader.read();
 }
 
 std::shared_ptr<Surface> LoadPictureSurface(DisplayDevice& device, const QString& programDir,

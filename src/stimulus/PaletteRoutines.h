@@ -53,8 +53,12 @@ std::shared_ptr<Palette> DDLoadPalette(DisplayDevice& device, const QString& pro
 // Anything else leaves the 3-3-2 default table.
 PaletteTable paletteTableFromBitmap(const QByteArray& bytes, bool fromResource);
 
+// The largest width or height of a picture that is loaded.
+inline constexpr int kMaxPictureSide = 8192;
+
 // The picture name: the Qt resource ":/name" when there is one, else the file in programDir
-// (letter case ignored). Null when neither loads.
+// (letter case ignored). Null when neither loads or it is wider or taller than
+// kMaxPictureSide.
 QImage LoadPictureImage(const QString& programDir, const QString& name);
 
 // The picture name on a new off-screen surface of its size, each pixel the nearest entry of

@@ -116,7 +116,7 @@ TEST_F(LoadSettingsTest, ReadsAndConvertsEveryKindOfKey) {
     writeDefault({
         QStringLiteral("MM_500Pixel=150"),
         QStringLiteral("GradInMm=$5A"),
-        QStringLiteral("SizeFontY=-3"),
+        QStringLiteral("SizeFontY=72"),
         QStringLiteral("Koeff=250"),
         QStringLiteral("FilterGreenBlue=1"),
         QStringLiteral("WidthLine2=45"),
@@ -134,7 +134,7 @@ TEST_F(LoadSettingsTest, ReadsAndConvertsEveryKindOfKey) {
     const Settings s = load();
     EXPECT_DOUBLE_EQ(s.MmPerPixel, 0.3);
     EXPECT_DOUBLE_EQ(s.MmPerDegree, 9.0);
-    EXPECT_EQ(s.SizeFontY, -3);
+    EXPECT_EQ(s.SizeFontY, 72);
     EXPECT_EQ(s.Koeff, 250);
     EXPECT_EQ(s.GlassesType, GlassesRedGreen);
     EXPECT_DOUBLE_EQ(s.WidthLine2, 0.045);
@@ -222,6 +222,15 @@ TEST_F(LoadSettingsTest, EveryKindOfBadValueIsReported) {
         {"MM_500Pixel=-145", "MM_500Pixel"},
         {"Car=big", "Car"},
         {"RG_Middle_Green_in_Red=x", "RG_Middle_Green_in_Red"},
+        // Numbers outside the key's range: stimuli that vanish, fonts and timers that hang.
+        {"MM_500Pixel=2147483647", "MM_500Pixel"},
+        {"WidthLine1=0", "WidthLine1"},
+        {"RazmerMarker=51", "RazmerMarker"},
+        {"ShagKoleban=5", "ShagKoleban"},
+        {"FilterGreenBlue=2", "FilterGreenBlue"},
+        {"TimeIntervalKoleb1=0", "TimeIntervalKoleb1"},
+        {"Pchela_Scotoma=1001", "Pchela_Scotoma"},
+        {"kp=0", "kp"},
     };
     for (const auto& c : cases) {
         writeDefault({QLatin1String(c.line), QStringLiteral("TimeTrenFuz2=1")});

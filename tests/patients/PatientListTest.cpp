@@ -103,12 +103,18 @@ TEST_F(PatientListTest, BadNumberLineNamesFileAndLineAndKeepsTheOldList) {
     EXPECT_EQ(registry->MaxPatientNumber(), 2);
     EXPECT_EQ(readBytes(people()), bad);
 
-    for (const QByteArray& broken : {QByteArray("A\r\n1\r\n 2\r\n"), QByteArray("A\r\n 1\r\n")}) {
+    for (const QByteArray& broken : {QByteArray("A\r\n1\r\n 2\r\n"), QByteArray("A\r\n1 2\r\n")}) {
         writeBytes(people(), broken);
         EXPECT_FALSE(registry->LoadPatientList()) << broken.constData();
     }
     EXPECT_TRUE(dialogs.errors[1].contains(QStringLiteral("строка 3")));
     EXPECT_TRUE(dialogs.errors[2].contains(QStringLiteral("строка 2")));
+
+    // Blanks around the digits are read past; the number text is kept without them.
+    writeBytes(people(), "A\r\n 1\r\nB\r\n\t7 \r\n");
+    ASSERT_TRUE(registry->LoadPatientList());
+    EXPECT_EQ(registry->patients().back().number, QStringLiteral("7"));
+    EXPECT_EQ(registry->MaxPatientNumber(), 7);
 }
 
 TEST_F(PatientListTest, NameWithoutNumberLineIsAnErrorEvenAsATrailingBlankLine) {
@@ -205,10 +211,48 @@ TEST_F(PatientListTest, FailedDeletionIsReportedAndLeavesFileAndTableAlone) {
     start(kFour);
     errorsExpected = true;
     // The replacement is written beside the file first; a folder in its place stops it.
-    ASSERT_TRUE(QDir(dir()).mkdir(QStringLiteral(".People.txt.tmp")));
+    ASSERT_TRUE(QDir().mkdir(temporaryFileFor(people())));
     EXPECT_FALSE(registry->DeletePatient(2));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(people()));
     EXPECT_EQ(readBytes(people()), kFour);
     EXPECT_EQ(registry->PatientCount(), 4);
+}
+
+TEST_F(PatientListTest, AListThatCannotBeReadTakesNobodyAndDeletesNobody) {
+    errorsExpected = true;
+    for (const QByteArray& broken : {QByteArray("A\r\n1\r\nB\r\ntwo\r\nC\r\n3\r\n"),
+                                     QByteArray("A\r\n1\r\n\r\n"), QByteArray("\x01\x02garbage")}) {
+        writeBytes(people(), broken);
+        ASSERT_TRUE(registry->SetUpDataFolder({}));
+        EXPECT_FALSE(registry->LoadPatientList());
+        dialogs.errors.clear();
+        add(QStringLiteral("New"));
+        EXPECT_FALSE(registry->DeletePatient(1));
+        ASSERT_EQ(dialogs.errors.size(), 2) << broken.constData();
+        for (const QString& error : dialogs.errors) {
+            EXPECT_TRUE(error.contains(people()) && error.contains(QStringLiteral("строка")))
+                << error.toStdString();
+        }
+        EXPECT_EQ(readBytes(people()), broken);
+    }
+}
+
+TEST_F(PatientListTest, ANumberWhoseResultsHoldRecordsIsNeverGivenAgain) {
+    start("A\r\n1\r\n");
+    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+    writeBytes(registry->patientResultsFile(2), QByteArray(288, 'r')); // a deleted patient's
+    writeBytes(registry->patientResultsFile(3), QByteArray());         // no records: free
+    add(QStringLiteral("B"));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n3\r\n"));
+    EXPECT_EQ(registry->editAllText(), QStringLiteral("3"));
+}
+
+TEST_F(PatientListTest, NoNumberPastTheLargestIsGiven) {
+    start("A\r\n2147483647\r\n");
+    errorsExpected = true;
+    add(QStringLiteral("B"));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("2147483647")));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n2147483647\r\n"));
 }

@@ -83,14 +83,16 @@ TEST_F(FileWriteFaultsTest, AtomicWriteStepsReachTheProgramsOwnCalls) {
     EXPECT_EQ(QDir(watched).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
-TEST_F(FileWriteFaultsTest, ShortWriteThenFailureLeavesThePartWritten) {
+TEST_F(FileWriteFaultsTest, ShortWriteThenFailureIsCutBackByTheAppend) {
+    ASSERT_TRUE(appendToFile(inside, "old").ok());
+    FileWriteFaults::reset();
     FileWriteFaults::armShortWrite(1, 10);
     const FileResult result = appendToFile(inside, QByteArray(100, 'x'));
     EXPECT_TRUE(result.error.contains(errorText(ENOSPC))) << result.error.toStdString();
-    EXPECT_EQ(readRawFile(inside), QByteArray(10, 'x'));
-    EXPECT_EQ(FileWriteFaults::stepsTaken(), 2);
+    EXPECT_EQ(readRawFile(inside), QByteArray("old"));
+    EXPECT_EQ(FileWriteFaults::stepsTaken(), 4); // short write, failed write, ftruncate, fsync
 
     // Each fault acts once: the next append goes through.
     ASSERT_TRUE(appendToFile(inside, "y").ok());
-    EXPECT_EQ(readRawFile(inside), QByteArray(10, 'x') + 'y');
+    EXPECT_EQ(readRawFile(inside), QByteArray("oldy"));
 }

@@ -228,6 +228,23 @@ TEST_F(ProcedureSetupPaint, DisplayFailuresShowTheirOperation) {
     EXPECT_FALSE(state.display.PrimarySurface);
 }
 
+TEST_F(ProcedureSetupPaint, FocusLostUnderAnErrorBoxEndsTheDrawing) {
+    for (const DisplayFailures failure :
+         {DisplayFailures{.createPalette = true}, DisplayFailures{.createOffscreen = true}}) {
+        open(P::TrenKosogl);
+        dialogs.errors.clear();
+        state.display.DisplayDevice->setForcedFailures(failure);
+        dialogs.whileShown = [this] { setup->ApplicationEvents1Deactivate(); };
+        setup->FormPaint();
+        setup->choose(C::RadioGroupTrenObj, 3);
+        dialogs.whileShown = nullptr;
+        // The first box closed the screen: nothing more drawn, no surface made again.
+        EXPECT_EQ(dialogs.errors.size(), 1);
+        EXPECT_FALSE(state.display.PrimarySurface);
+        EXPECT_FALSE(state.display.SceneSurface);
+    }
+}
+
 TEST_F(ProcedureSetupPaint, ClosingAndLosingFocusReleaseTheSurfaces) {
     open(P::TrenKosogl);
     setup->FormPaint();

@@ -222,6 +222,14 @@ TEST_F(ProcedureSetupStart, NoPatientAskedAndNoStoresAndOpensNothing) {
     EXPECT_TRUE(setup->previewDrawn());
     EXPECT_FALSE(setup->timer1Running());
 
+    // The screen closed while the question was open: the answer starts nothing.
+    open(P::TrenKosogl, QString());
+    markSession();
+    dialogs.whileShown = [this] { setup->ApplicationEvents1Deactivate(); };
+    EXPECT_FALSE(setup->startSession(boxes));
+    dialogs.whileShown = nullptr;
+    EXPECT_EQ(state.session.ObjectName, QStringLiteral("прежний"));
+
     // With a patient there is no question.
     dialogs.confirmations.clear();
     open(P::TrenKosogl);

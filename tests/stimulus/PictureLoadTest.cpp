@@ -2,6 +2,7 @@
 
 #include "support/DisplayTestSupport.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace trelon {
@@ -89,6 +90,27 @@ TEST_F(PictureLoadTest, MissingOrBrokenPictureGivesNothing) {
     junk.write("BM not really a picture");
     junk.close();
     EXPECT_EQ(LoadPictureSurface(*device, dir.path(), QStringLiteral("junk.bmp")), nullptr);
+}
+
+TEST_F(PictureLoadTest, PicturesOverTheLargestSideAreRefusedBeforeTheirPixelsAreRead) {
+    // An 82-byte bitmap declaring 13 x 1,638,405 pixels (255 MB) is not loaded; the largest
+    // side loads, one pixel more does not.
+    QFile huge(dir.filePath(QStringLiteral("huge.bmp")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(QByteArray::fromHex("424d52000000000000003600000028000000"
+                                   "0d000000"
+                                   "05001900"
+                                   "010018000000000000000000130b0000130b0000"
+                                   "0000000000000000") +
+               QByteArray(28, '\0'));
+    huge.close();
+    ASSERT_EQ(huge.size(), 82);
+    EXPECT_TRUE(LoadPictureImage(dir.path(), QStringLiteral("huge.bmp")).isNull());
+    for (const int width : {kMaxPictureSide, kMaxPictureSide + 1}) {
+        QImage(width, 1, QImage::Format_RGB32).save(dir.filePath(QStringLiteral("wide.bmp")));
+        EXPECT_EQ(LoadPictureImage(dir.path(), QStringLiteral("wide.bmp")).width(),
+                  width == kMaxPictureSide ? width : 0);
+    }
 }
 
 TEST_F(PictureLoadTest, FailedSurfaceOrCopyGivesNothingAndTheCode) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace trelon::test {
@@ -17,13 +18,20 @@ public:
     QStringList folderRequests;        // start folders of folder dialogs
     std::deque<bool> confirmAnswers;   // next answers; Yes when empty
     std::deque<QString> folderAnswers; // next chosen folders; cancel when empty
+    // Runs while a box is open, as events that arrive then (the program losing the focus).
+    std::function<void()> whileShown;
 
-    void information(const QString& text) override { informations << text; }
+    void information(const QString& text) override {
+        informations << text;
+        shown();
+    }
     void error(const QString& title, const QString& text) override {
         errors << title + QStringLiteral("|") + text;
+        shown();
     }
     bool confirm(const QString& text) override {
         confirmations << text;
+        shown();
         if (confirmAnswers.empty()) {
             return true;
         }
@@ -39,6 +47,11 @@ public:
         const QString answer = folderAnswers.front();
         folderAnswers.pop_front();
         return answer;
+    }
+    void shown() {
+        if (whileShown) {
+            whileShown();
+        }
     }
     int shownCount() const {
         return static_cast<int>(informations.size() + errors.size() + confirmations.size());

@@ -1,9 +1,10 @@
 #pragma once
 // Fault injection for file tests. Needs the trelon_file_faults library linked into the test
 // program: it stands in for libc's write, fsync, fdatasync and rename calls of the whole
-// process (the program's own code and Qt alike). Each such call on a path inside the watched
-// folder is one numbered step; a test counts the steps, fails a chosen one with an errno, cuts
-// writes short, or kills the process just before a step. Calls elsewhere are left alone.
+// process (the program's own code and Qt alike), and ftruncate and opens for writing. Each such
+// call on a path inside the watched folder is one numbered step; a test counts the steps, fails a
+// chosen one with an errno, cuts writes short, or kills the process just before a step. Calls
+// elsewhere are left alone.
 #include "support/faults/FileFaults.h"
 
 #include <QFile>
@@ -40,6 +41,9 @@ public:
     }
     // Each write() call writes at most this many bytes; 0 removes the limit.
     static void limitWriteSize(qsizetype bytes) { trelon_faults_limit_write_size(bytes); }
+    // Opens that may write or create count as steps too, until the next reset (a failed one
+    // stands for a read-only file or file system: EACCES, EROFS).
+    static void countOpens() { trelon_faults_count_opens(1); }
     // Steps made since the last reset.
     static int stepsTaken() { return trelon_faults_steps_taken(); }
 };

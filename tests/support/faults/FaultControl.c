@@ -24,12 +24,21 @@ static Arm arms[kMaxArms];
 static atomic_int steps;
 static atomic_llong writeLimit;
 static atomic_bool watching;
+static atomic_bool countingOpens;
 // Written by trelon_faults_watch only, while watching is false.
 static char folder[PATH_MAX];
 static size_t folderLength;
 
 bool faultsWatching(void) {
     return atomic_load_explicit(&watching, memory_order_acquire);
+}
+
+bool faultsCountingOpens(void) {
+    return atomic_load_explicit(&countingOpens, memory_order_relaxed);
+}
+
+void trelon_faults_count_opens(int on) {
+    atomic_store(&countingOpens, on != 0);
 }
 
 bool faultsInsideFolder(const char* path) {
@@ -62,6 +71,7 @@ void trelon_faults_reset(void) {
         atomic_store(&arms[i].step, 0);
     }
     atomic_store(&writeLimit, 0);
+    atomic_store(&countingOpens, false);
     atomic_store(&steps, 0);
 }
 

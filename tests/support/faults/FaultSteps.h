@@ -11,6 +11,8 @@ typedef struct {
 
 // True while a folder is watched: the only check on the path of calls nobody watches.
 bool faultsWatching(void);
+// True while opens for writing count as steps.
+bool faultsCountingOpens(void);
 // True when the absolute, resolved path is the watched folder or lies inside it.
 bool faultsInsideFolder(const char* path);
 // Counts one step and tells what to do with it; does not return when the step is to kill.

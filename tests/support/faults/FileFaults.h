@@ -1,10 +1,10 @@
 #pragma once
 // Control functions of the file fault library (trelon_file_faults). The library defines write,
-// fsync, fdatasync, rename, renameat and renameat2; a test program linked against it finds these
-// before the ones in libc, so every caller in the process goes through them, Qt included. Each
-// such call on a path inside the watched folder is one numbered step that a test can count,
-// fail, shorten or turn into a SIGKILL; every other call goes straight to libc.
-// C++ tests use the FileWriteFaults class in support/FileWriteFaults.h.
+// fsync, fdatasync, rename, renameat, renameat2, ftruncate and the opens; a test program linked
+// against it finds these before the ones in libc, so every caller in the process goes through them,
+// Qt included. Each such call on a path inside the watched folder is one numbered step that a test
+// can count, fail, shorten or turn into a SIGKILL; every other call goes straight to libc. C++
+// tests use the FileWriteFaults class in support/FileWriteFaults.h.
 
 #define TRELON_FAULTS_API __attribute__((visibility("default")))
 
@@ -24,6 +24,9 @@ TRELON_FAULTS_API void trelon_faults_arm_kill(int step);
 TRELON_FAULTS_API void trelon_faults_arm_fail(int step, int error, long long partialBytes);
 // Each counted write() writes at most bytes bytes; 0 removes the limit.
 TRELON_FAULTS_API void trelon_faults_limit_write_size(long long bytes);
+// Opens that may write or create a file in the watched folder count as steps too while on is
+// non-zero (off after a reset); ftruncate always counts.
+TRELON_FAULTS_API void trelon_faults_count_opens(int on);
 // Steps taken since the last reset.
 TRELON_FAULTS_API int trelon_faults_steps_taken(void);
 

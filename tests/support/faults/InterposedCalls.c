@@ -7,10 +7,12 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <stdarg.h>
 #include <stdatomic.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 typedef ssize_t (*WriteFn)(int, const void*, size_t);
@@ -18,6 +20,9 @@ typedef int (*SyncFn)(int);
 typedef int (*RenameFn)(const char*, const char*);
 typedef int (*RenameAtFn)(int, const char*, int, const char*);
 typedef int (*RenameAt2Fn)(int, const char*, int, const char*, unsigned int);
+typedef int (*TruncateFn)(int, off_t);
+typedef int (*OpenFn)(const char*, int, ...);
+typedef int (*OpenAtFn)(int, const char*, int, ...);
 
 // Defines real_NAME(), which finds libc's NAME once and caches it.
 #define REAL_FUNCTION(Type, name)                                                                  \
@@ -41,6 +46,12 @@ REAL_FUNCTION(SyncFn, fdatasync)
 REAL_FUNCTION(RenameFn, rename)
 REAL_FUNCTION(RenameAtFn, renameat)
 REAL_FUNCTION(RenameAt2Fn, renameat2)
+REAL_FUNCTION(TruncateFn, ftruncate)
+REAL_FUNCTION(TruncateFn, ftruncate64)
+REAL_FUNCTION(OpenFn, open)
+REAL_FUNCTION(OpenFn, open64)
+REAL_FUNCTION(OpenAtFn, openat)
+REAL_FUNCTION(OpenAtFn, openat64)
 
 // Reads the path an open descriptor refers to; false when there is none.
 static bool descriptorPath(int fd, char* path, size_t size) {
@@ -151,4 +162,52 @@ TRELON_FAULTS_API int renameat2(int oldDirFd, const char* oldName, int newDirFd,
     return namesWatched(oldDirFd, oldName, newDirFd, newName) && stepFails()
                ? -1
                : real_renameat2()(oldDirFd, oldName, newDirFd, newName, flags);
+}
+
+TRELON_FAULTS_API int ftruncate(int fd, off_t length) {
+    return descriptorWatched(fd) && stepFails() ? -1 : real_ftruncate()(fd, length);
+}
+
+TRELON_FAULTS_API int ftruncate64(int fd, off_t length) {
+    return descriptorWatched(fd) && stepFails() ? -1 : real_ftruncate64()(fd, length);
+}
+
+// An open that may write or create is a step only while opens are counted, so the steps of
+// tests that count writes alone stay as they are.
+static bool openFails(int dirFd, const char* name, int flags) {
+    if (!faultsCountingOpens() || (flags & (O_WRONLY | O_RDWR | O_CREAT | O_TRUNC)) == 0 ||
+        !namesWatched(dirFd, name, dirFd, name)) {
+        return false;
+    }
+    return stepFails();
+}
+
+// The mode argument exists only when the flags create a file.
+#define OPEN_MODE(flags, last)                                                                     \
+    mode_t mode = 0;                                                                               \
+    if ((flags) & (O_CREAT | O_TMPFILE)) {                                                         \
+        va_list arguments;                                                                         \
+        va_start(arguments, last);                                                                 \
+        mode = va_arg(arguments, mode_t);                                                          \
+        va_end(arguments);                                                                         \
+    }
+
+TRELON_FAULTS_API int open(const char* name, int flags, ...) {
+    OPEN_MODE(flags, flags)
+    return openFails(AT_FDCWD, name, flags) ? -1 : real_open()(name, flags, mode);
+}
+
+TRELON_FAULTS_API int open64(const char* name, int flags, ...) {
+    OPEN_MODE(flags, flags)
+    return openFails(AT_FDCWD, name, flags) ? -1 : real_open64()(name, flags, mode);
+}
+
+TRELON_FAULTS_API int openat(int dirFd, const char* name, int flags, ...) {
+    OPEN_MODE(flags, flags)
+    return openFails(dirFd, name, flags) ? -1 : real_openat()(dirFd, name, flags, mode);
+}
+
+TRELON_FAULTS_API int openat64(int dirFd, const char* name, int flags, ...) {
+    OPEN_MODE(flags, flags)
+    return openFails(dirFd, name, flags) ? -1 : real_openat64()(dirFd, name, flags, mode);
 }

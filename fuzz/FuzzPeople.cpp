@@ -1,0 +1,102 @@
+// People.txt: reading any bytes, writing back what was read, and adding a patient to it.
+#include "FuzzCheck.h"
+#include "common/Cp1251.h"
+#include "common/StrictNumbers.h"
+#include "patients/PatientRegistry.h"
+#include "support/FakeDialogs.h"
+
+#include <algorithm>
+
+using namespace trelon;
+
+namespace {
+
+// The list as DeletePatient writes it.
+std::optional<QByteArray> written(const std::vector<PatientEntry>& entries) {
+    QString text;
+    for (const PatientEntry& entry : entries) {
+        text += entry.name + QStringLiteral("\r\n") + entry.number + QStringLiteral("\r\n");
+    }
+    return toCp1251(text);
+}
+
+bool sameEntries(const std::vector<PatientEntry>& a, const std::vector<PatientEntry>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.name == y.name && x.number == y.number;
+    });
+}
+
+void checkParsing(const QByteArray& bytes) {
+    const PeopleFile parsed = parsePeopleFile(QStringLiteral("People.txt"), bytes);
+    if (!parsed.error.isEmpty()) {
+        FUZZ_CHECK(parsed.error.contains(QStringLiteral("People.txt")));
+        return;
+    }
+    int highest = 0;
+    for (const PatientEntry& entry : parsed.entries) {
+        const std::optional<int> number = strToInt(entry.number);
+        FUZZ_CHECK(number.has_value());
+        highest = std::max(highest, *number);
+    }
+    FUZZ_CHECK(parsed.maxNumber == highest);
+    // What is written back reads as the same list.
+    if (const std::optional<QByteArray> again = written(parsed.entries)) {
+        const PeopleFile reread = parsePeopleFile(QStringLiteral("People.txt"), *again);
+        FUZZ_CHECK(reread.error.isEmpty());
+        FUZZ_CHECK(sameEntries(reread.entries, parsed.entries));
+    }
+}
+
+// Adding to the file: refused with the file unchanged, or the old list plus one new patient
+// whose number is above every other and whose results file holds no records.
+void checkAdding(const QByteArray& bytes) {
+    // One registry for the run (its collator is costly to make), on a fresh folder each time.
+    static Paths paths;
+    static SharedTexts texts;
+    static test::FakeDialogs dialogs;
+    static PatientRegistry registry(paths, texts, dialogs);
+    paths.ProgramDir = fuzz::scratchFolder();
+    dialogs = test::FakeDialogs();
+    const QString people = paths.ProgramDir + QStringLiteral("People.txt");
+    FUZZ_CHECK(fuzz::writeFile(people, bytes));
+    FUZZ_CHECK(registry.SetUpDataFolder({}));
+    FUZZ_CHECK(registry.EnsureResultsFolder().ok());
+    registry.LoadPatientList();
+    const PeopleFile before = parsePeopleFile(people, bytes);
+    if (before.error.isEmpty() && before.maxNumber < 1000) {
+        // The next number's results file holds records of someone deleted.
+        fuzz::writeFile(registry.patientResultsFile(before.maxNumber + 1), QByteArray(288, 'r'));
+    }
+    const QString name = QStringLiteral("Новый пациент");
+    registry.EditFamChange(name);
+    registry.BitBtn9Click();
+
+    const QByteArray after = fuzz::readFile(people);
+    const bool duplicate = std::any_of(before.entries.begin(), before.entries.end(),
+                                       [&](const PatientEntry& e) { return e.name == name; });
+    if (!before.error.isEmpty() || duplicate || before.maxNumber == INT32_MAX) {
+        FUZZ_CHECK(after == bytes);
+        FUZZ_CHECK(dialogs.shownCount() > 0);
+        return;
+    }
+    const PeopleFile added = parsePeopleFile(people, after);
+    FUZZ_CHECK(added.error.isEmpty());
+    FUZZ_CHECK(added.entries.size() == before.entries.size() + 1);
+    FUZZ_CHECK(std::equal(
+        before.entries.begin(), before.entries.end(), added.entries.begin(),
+        [](const auto& x, const auto& y) { return x.name == y.name && x.number == y.number; }));
+    const PatientEntry& last = added.entries.back();
+    const int number = strToInt(last.number).value_or(0);
+    FUZZ_CHECK(last.name == name && number > before.maxNumber);
+    FUZZ_CHECK(QFileInfo(registry.patientResultsFile(number)).size() < 288);
+    FUZZ_CHECK(registry.editAllText() == last.number);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes = fuzz::inputBytes(data, size);
+    checkParsing(bytes);
+    checkAdding(bytes);
+    return 0;
+}
