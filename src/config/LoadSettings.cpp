@@ -22,6 +22,7 @@ struct KeyRange {
     int min;
     int max;
 };
+
 constexpr KeyRange kKeyRanges[] = {
     {"MM_500Pixel", 10, 5000},        // millimetres per 500 pixels
     {"GradInMm", 1, 10000},           // tenths of a millimetre per degree
@@ -276,6 +277,14 @@ bool readAll(SettingsReader& r, Settings& s) {
 }
 
 } // namespace
+
+std::optional<SettingsKeyRange> settingsKeyRange(const QString& key) {
+    const std::optional<KeyRange> range = rangeOf(key);
+    if (!range) {
+        return std::nullopt;
+    }
+    return SettingsKeyRange{range->min, range->max};
+}
 
 QString settingsFilePath(const QString& programDir) {
     return resolvePath(programDir, QStringLiteral("Class.ini"));

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace trelon {
 
 struct SettingsLoadResult {
@@ -23,6 +25,14 @@ QString settingsFilePath(const QString& programDir);
 // keys read before it keep their values, the rest keep their defaults, and the result names
 // the key, the value and the file.
 SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir);
+
+// The whole numbers a numeric key takes (inclusive); nullopt for a key without a range. The
+// screens that edit settings refuse what the next start would refuse.
+struct SettingsKeyRange {
+    int min;
+    int max;
+};
+std::optional<SettingsKeyRange> settingsKeyRange(const QString& key);
 
 // Writes keys of section "Default" of the program folder's Class.ini in one rewrite.
 FileResult WriteSettings(const QString& programDir, const IniKeyValues& keyValues);

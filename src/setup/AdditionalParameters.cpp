@@ -53,15 +53,12 @@ constexpr std::array<int, kPictureCount> kWriteOrder = {
     PicRat,           PicSamolet, PicMorkov,  PicFish,       PicLodka, PicButterfly, PicBigCat,
     PicPchelaScotoma, PicKonfeta, PicStrelka, PicRatScotoma, PicEgg};
 
-// The whole numbers a field may hold: positive, and no larger than the settings file takes
-// back at the next start.
-struct Bounds {
-    int min;
-    int max;
-};
-constexpr Bounds kScaleBounds{10, 5000};      // millimetres per 500 pixels
-constexpr Bounds kIntervalBounds{1, 10000};   // milliseconds
-constexpr Bounds kPictureSizeBounds{1, 1000}; // percent
+// The whole numbers a field may hold: no more than the settings file takes back at the next
+// start (the range of the key the field is saved to).
+using Bounds = SettingsKeyRange;
+const Bounds kScaleBounds = *settingsKeyRange(QStringLiteral("MM_500Pixel"));
+const Bounds kIntervalBounds = *settingsKeyRange(QStringLiteral("TimeTrenKosogl1"));
+const Bounds kPictureSizeBounds = *settingsKeyRange(QStringLiteral("Star"));
 
 std::optional<int> within(const QString& text, Bounds bounds) {
     const std::optional<int> value = strToInt(text);
