@@ -64,7 +64,7 @@ TEST_F(TrenBificsEndToEndTest, SixteenInOneOutStepOneConvergesUntilAligned) {
     EXPECT_EQ(state.session.BifixPhase, 2);
 
     ASSERT_EQ(stored().size(), 1u);
-    const ResultRecord& r = stored()[0];
+    const ResultRecord r = stored()[0];
     // Started 80 px apart, blue right of red: 1.3034 deg.
     EXPECT_DOUBLE_EQ(r.DirectionValues[0], 1.3);
     EXPECT_DOUBLE_EQ(r.ValueX, 0.0);

@@ -129,7 +129,7 @@ TEST_F(TrenKosoglEndToEndTest, ManualClockBeepsEveryFifteenSecondsHomeStepsRight
     EXPECT_FALSE(timer("Timer2").isActive());
     EXPECT_EQ(runState().ElapsedSeconds, 2);
     ASSERT_EQ(stored().size(), 1u);
-    const ResultRecord& r = stored()[0];
+    const ResultRecord r = stored()[0];
     // Blue 9 px left of the aligned position: BlueLeft + dx - RedLeft = -9 px = -0.1466 deg.
     EXPECT_DOUBLE_EQ(r.ValueX, -0.1);
     EXPECT_DOUBLE_EQ(r.DirectionValues[0], -0.1);
