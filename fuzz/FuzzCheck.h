@@ -28,19 +28,27 @@ inline QByteArray inputBytes(const std::uint8_t* data, std::size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-// A folder of this process in memory when /dev/shm exists (files are written at every input),
-// emptied before each use.
-inline QString scratchFolder() {
-    static const QString folder = []() -> QString {
+// A folder of this process in memory when /dev/shm exists (files are written at every input);
+// removed when the process ends.
+inline const QString& scratchPath() {
+    static const QString path = []() -> QString {
         const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
                                                                        : QDir::tempPath();
         return base + QStringLiteral("/trelon-fuzz-") +
                QString::number(QCoreApplication::applicationPid());
     }();
-    QDir dir(folder);
-    dir.removeRecursively();
-    QDir().mkpath(folder);
-    return folder + QLatin1Char('/');
+    // Registered after the path is made, so it runs before the path is destroyed.
+    static const bool removedAtExit =
+        std::atexit([] { QDir(scratchPath()).removeRecursively(); }) == 0;
+    Q_UNUSED(removedAtExit);
+    return path;
+}
+
+// The scratch folder, emptied, with a trailing separator.
+inline QString scratchFolder() {
+    QDir(scratchPath()).removeRecursively();
+    QDir().mkpath(scratchPath());
+    return scratchPath() + QLatin1Char('/');
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
