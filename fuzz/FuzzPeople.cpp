@@ -1,8 +1,5 @@
 // People.txt: reading any bytes, writing back what was read, and adding a patient to it.
-#include "FuzzCheck.h"
-#include "common/Cp1251.h"
-#include "common/StrictNumbers.h"
-#include "patients/PatientRegistry.h"
+#include "PeopleChecks.h"
 #include "support/FakeDialogs.h"
 
 #include <algorithm>
@@ -10,42 +7,6 @@
 using namespace trelon;
 
 namespace {
-
-// The list as DeletePatient writes it.
-std::optional<QByteArray> written(const std::vector<PatientEntry>& entries) {
-    QString text;
-    for (const PatientEntry& entry : entries) {
-        text += entry.name + QStringLiteral("\r\n") + entry.number + QStringLiteral("\r\n");
-    }
-    return toCp1251(text);
-}
-
-bool sameEntries(const std::vector<PatientEntry>& a, const std::vector<PatientEntry>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-        return x.name == y.name && x.number == y.number;
-    });
-}
-
-void checkParsing(const QByteArray& bytes) {
-    const PeopleFile parsed = parsePeopleFile(QStringLiteral("People.txt"), bytes);
-    if (!parsed.error.isEmpty()) {
-        FUZZ_CHECK(parsed.error.contains(QStringLiteral("People.txt")));
-        return;
-    }
-    int highest = 0;
-    for (const PatientEntry& entry : parsed.entries) {
-        const std::optional<int> number = strToInt(entry.number);
-        FUZZ_CHECK(number.has_value());
-        highest = std::max(highest, *number);
-    }
-    FUZZ_CHECK(parsed.maxNumber == highest);
-    // What is written back reads as the same list.
-    if (const std::optional<QByteArray> again = written(parsed.entries)) {
-        const PeopleFile reread = parsePeopleFile(QStringLiteral("People.txt"), *again);
-        FUZZ_CHECK(reread.error.isEmpty());
-        FUZZ_CHECK(sameEntries(reread.entries, parsed.entries));
-    }
-}
 
 // Adding to the file: refused with the file unchanged, or the old list plus one new patient
 // whose number is above every other and whose results file holds no records.
@@ -96,7 +57,7 @@ void checkAdding(const QByteArray& bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = fuzz::inputBytes(data, size);
-    checkParsing(bytes);
+    fuzz::checkPeopleParsing(bytes);
     checkAdding(bytes);
     return 0;
 }

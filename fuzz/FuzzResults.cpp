@@ -1,25 +1,11 @@
 // The 288-byte result record and the results file: decoding any bytes, reading, removing from
 // and appending to a file of any content.
-#include "FuzzCheck.h"
-#include "results/ResultRecordCodec.h"
+#include "RecordChecks.h"
 #include "results/ResultsFile.h"
 
 using namespace trelon;
 
 namespace {
-
-// A decoded record encodes to bytes that decode and encode to themselves.
-void checkRecord(const QByteArray& bytes) {
-    const std::optional<ResultRecord> decoded = DecodeResultRecord(bytes);
-    FUZZ_CHECK(decoded.has_value() == (bytes.size() == kResultRecordSize));
-    if (!decoded) {
-        return;
-    }
-    const QByteArray encoded = EncodeResultRecord(*decoded);
-    FUZZ_CHECK(encoded.size() == kResultRecordSize);
-    const std::optional<ResultRecord> again = DecodeResultRecord(encoded);
-    FUZZ_CHECK(again.has_value() && EncodeResultRecord(*again) == encoded);
-}
 
 void checkFile(const QByteArray& bytes, std::uint8_t pattern) {
     const QString path = fuzz::scratchFolder() + QStringLiteral("7.dat");
@@ -53,8 +39,8 @@ void checkFile(const QByteArray& bytes, std::uint8_t pattern) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes = fuzz::inputBytes(data, size);
-    checkRecord(bytes.left(kResultRecordSize));
-    checkRecord(bytes);
+    fuzz::checkRecord(bytes.left(kResultRecordSize));
+    fuzz::checkRecord(bytes);
     checkFile(bytes, size > 0 ? data[0] : 0);
     return 0;
 }

@@ -239,14 +239,11 @@ FileResult IniFile::writeKey(const QString& path, const QString& section, const 
     return writeKeys(path, section, {{key, value}});
 }
 
-FileResult IniFile::writeKeys(const QString& path, const QString& section,
-                              const IniKeyValues& keyValues) {
-    const QFileInfo info(path);
-    const FileResult failure{QStringLiteral("Unable to write to ") + info.absoluteFilePath()};
-
+std::optional<QByteArray> IniFile::rewritten(const QByteArray& original, const QString& section,
+                                             const IniKeyValues& keyValues) {
     const std::optional<QByteArray> sectionBytes = toCp1251(section);
     if (!validSection(section) || !sectionBytes) {
-        return failure;
+        return std::nullopt;
     }
     struct Encoded {
         QByteArray key;
@@ -257,9 +254,30 @@ FileResult IniFile::writeKeys(const QString& path, const QString& section,
         const std::optional<QByteArray> keyBytes = toCp1251(key);
         const std::optional<QByteArray> valueBytes = toCp1251(value);
         if (!validKey(key) || hasLineBreak(value) || !keyBytes || !valueBytes) {
-            return failure;
+            return std::nullopt;
         }
         encoded.append({*keyBytes, *valueBytes});
+    }
+
+    QList<Line> lines = splitLines(original);
+    for (qsizetype i = 0; i < keyValues.size(); ++i) {
+        setKey(lines, section, *sectionBytes, keyValues[i].first, encoded[i].key, encoded[i].value);
+    }
+    QByteArray bytes;
+    bytes.reserve(original.size() + 64 * keyValues.size());
+    for (const Line& line : lines) {
+        bytes += line.body + line.ending;
+    }
+    return bytes;
+}
+
+FileResult IniFile::writeKeys(const QString& path, const QString& section,
+                              const IniKeyValues& keyValues) {
+    const QFileInfo info(path);
+    const FileResult failure{QStringLiteral("Unable to write to ") + info.absoluteFilePath()};
+    // Refused names and values are found before the file is read.
+    if (!rewritten(QByteArray(), section, keyValues)) {
+        return failure;
     }
 
     QByteArray original;
@@ -274,16 +292,8 @@ FileResult IniFile::writeKeys(const QString& path, const QString& section,
         }
     }
 
-    QList<Line> lines = splitLines(original);
-    for (qsizetype i = 0; i < keyValues.size(); ++i) {
-        setKey(lines, section, *sectionBytes, keyValues[i].first, encoded[i].key, encoded[i].value);
-    }
-    QByteArray bytes;
-    bytes.reserve(original.size() + 64 * keyValues.size());
-    for (const Line& line : lines) {
-        bytes += line.body + line.ending;
-    }
-    if (!writeFileAtomically(info.absoluteFilePath(), bytes).ok()) {
+    const std::optional<QByteArray> bytes = rewritten(original, section, keyValues);
+    if (!bytes || !writeFileAtomically(info.absoluteFilePath(), *bytes).ok()) {
         return failure;
     }
     return {};

@@ -37,6 +37,11 @@ public:
     // Sets several keys of one section in a single rewrite.
     static FileResult writeKeys(const QString& path, const QString& section,
                                 const IniKeyValues& keyValues);
+    // The bytes writeKeys stores for a file holding original; nothing when a section, key or
+    // value is refused (a line break, a name that would read back as something else, or a
+    // character Windows-1251 cannot hold).
+    static std::optional<QByteArray> rewritten(const QByteArray& original, const QString& section,
+                                               const IniKeyValues& keyValues);
 
 private:
     QHash<QString, QString> values_; // folded "section\nkey" -> value, first occurrence

@@ -10,6 +10,12 @@ LangFile LangFile::load(const QString& programDir) {
     return file;
 }
 
+LangFile LangFile::fromBytes(const QByteArray& bytes) {
+    LangFile file;
+    file.ini_ = IniFile::fromBytes(bytes);
+    return file;
+}
+
 QString LangFile::ReadText(const QString& section, const QString& key,
                            const QString& defaultText) const {
     return ini_.read(section, key, defaultText);

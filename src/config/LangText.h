@@ -12,6 +12,7 @@ public:
     // Reads programDir + "Lang.ini" (found regardless of letter case) once; a missing or
     // unreadable file gives every text its default.
     static LangFile load(const QString& programDir);
+    static LangFile fromBytes(const QByteArray& bytes);
 
     // The key's value when the key is present (an empty value too), else defaultText.
     QString ReadText(const QString& section, const QString& key, const QString& defaultText) const;

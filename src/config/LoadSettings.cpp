@@ -291,10 +291,13 @@ QString settingsFilePath(const QString& programDir) {
 }
 
 SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir) {
-    settings = Settings{};
     const QString path = settingsFilePath(programDir);
-    const IniFile ini = IniFile::load(path);
-    SettingsReader reader(ini, QFileInfo(path).absoluteFilePath());
+    return ReadSettings(settings, IniFile::load(path), QFileInfo(path).absoluteFilePath());
+}
+
+SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QString& filePath) {
+    settings = Settings{};
+    SettingsReader reader(ini, filePath);
     readAll(reader, settings);
 
     settings.MmPerPixel = settings.MM_500Pixel;

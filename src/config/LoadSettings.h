@@ -26,6 +26,9 @@ QString settingsFilePath(const QString& programDir);
 // the key, the value and the file.
 SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir);
 
+// The same reading from a parsed file; filePath names the file in the error.
+SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QString& filePath);
+
 // The whole numbers a numeric key takes (inclusive); nullopt for a key without a range. The
 // screens that edit settings refuse what the next start would refuse.
 struct SettingsKeyRange {

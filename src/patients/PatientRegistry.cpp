@@ -72,6 +72,28 @@ PeopleFile parsePeopleFile(const QString& path, const QByteArray& bytes) {
     return parsed;
 }
 
+std::optional<QByteArray> peopleFileBytes(const std::vector<PatientEntry>& entries) {
+    QString text;
+    for (const PatientEntry& entry : entries) {
+        text += entry.name + QStringLiteral("\r\n") + entry.number + QStringLiteral("\r\n");
+    }
+    return toCp1251(text);
+}
+
+std::optional<QByteArray> peopleFileWithPatient(QByteArray bytes, const QString& name, int number) {
+    const std::optional<QByteArray> nameBytes = toCp1251(name);
+    if (!nameBytes) {
+        return std::nullopt;
+    }
+    // A file whose last line has no end gets one first, so the new name starts its own line.
+    if (bytes.endsWith('\r')) {
+        bytes += '\n';
+    } else if (!bytes.isEmpty() && !bytes.endsWith('\n')) {
+        bytes += kLineEnd;
+    }
+    return bytes + *nameBytes + kLineEnd + QByteArray::number(number) + kLineEnd;
+}
+
 namespace {
 
 // Reads and parses the file; a read failure is reported like a parse error.
@@ -236,14 +258,12 @@ bool PatientRegistry::DeletePatient(int number) {
         return false;
     }
     std::vector<PatientEntry> kept;
-    QString text;
     for (const PatientEntry& entry : current.entries) {
         if (strToInt(entry.number) != number) {
             kept.push_back(entry);
-            text += entry.name + QStringLiteral("\r\n") + entry.number + QStringLiteral("\r\n");
         }
     }
-    const std::optional<QByteArray> bytes = toCp1251(text);
+    const std::optional<QByteArray> bytes = peopleFileBytes(kept);
     if (!bytes) {
         showError(QStringLiteral("Не удалось записать файл %1: текст не в кодировке Windows-1251.")
                       .arg(paths_.PeopleFilePath));
@@ -329,16 +349,13 @@ void PatientRegistry::BitBtn9Click() {
     if (!number) {
         return;
     }
-    // A file whose last line has no end gets one first, so the new name starts its own line.
-    if (bytes.endsWith('\r')) {
-        bytes += '\n';
-    } else if (!bytes.isEmpty() && !bytes.endsWith('\n')) {
-        bytes += kLineEnd;
+    const std::optional<QByteArray> added = peopleFileWithPatient(bytes, name, *number);
+    if (!added) {
+        return;
     }
-    bytes += *toCp1251(name) + kLineEnd + QByteArray::number(*number) + kLineEnd;
 
     // The whole list is replaced, so a crash or a full disk leaves the old list or the new one.
-    const FileResult written = writeFileAtomically(path, bytes);
+    const FileResult written = writeFileAtomically(path, *added);
     if (!written.ok()) {
         showError(written.error);
         return;

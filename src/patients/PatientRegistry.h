@@ -30,6 +30,14 @@ struct PeopleFile {
 };
 PeopleFile parsePeopleFile(const QString& path, const QByteArray& bytes);
 
+// The file holding exactly entries, each name and number on a line of its own; nothing when a
+// name has a character Windows-1251 cannot hold.
+std::optional<QByteArray> peopleFileBytes(const std::vector<PatientEntry>& entries);
+
+// The file bytes with name and number added after the last line (which gets its missing line
+// end first); nothing when the name has a character Windows-1251 cannot hold.
+std::optional<QByteArray> peopleFileWithPatient(QByteArray bytes, const QString& name, int number);
+
 // The message shown when text is not an integer.
 QString notAnIntegerMessage(const QString& text);
 

@@ -169,9 +169,13 @@ std::shared_ptr<Palette> DDLoadPalette(DisplayDevice& device, const QString& pro
 }
 
 QImage LoadPictureImage(const QString& programDir, const QString& name) {
+    QImageReader reader(picturePath(programDir, name));
+    return ReadPictureImage(reader);
+}
+
+QImage ReadPictureImage(QImageReader& reader) {
     // The size comes from the header alone; a picture declaring more than the largest sound
     // size is refused before any pixel memory is taken for it.
-    QImageReader reader(picturePath(programDir, name));
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || size.width() > kMaxPictureSide ||
         size.height() > kMaxPictureSide) {

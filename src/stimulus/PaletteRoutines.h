@@ -14,6 +14,8 @@
 #include <QString>
 #include <memory>
 
+class QImageReader;
+
 namespace trelon {
 
 class DisplayDevice;
@@ -60,6 +62,10 @@ inline constexpr int kMaxPictureSide = 8192;
 // (letter case ignored). Null when neither loads or it is wider or taller than
 // kMaxPictureSide.
 QImage LoadPictureImage(const QString& programDir, const QString& name);
+
+// The picture reader gives; null when it does not load or its header declares a side larger
+// than kMaxPictureSide (refused before any pixel memory is taken).
+QImage ReadPictureImage(QImageReader& reader);
 
 // The picture name on a new off-screen surface of its size, each pixel the nearest entry of
 // the screen's palette. Null when the picture does not load, the surface cannot be made or

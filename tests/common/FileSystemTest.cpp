@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -82,4 +84,26 @@ TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold) {
     EXPECT_EQ(fromCp1251(*bytes), name);
     EXPECT_FALSE(toCp1251(QStringLiteral("Ivanov \u4E2D")).has_value());
     EXPECT_FALSE(toCp1251(QStringLiteral("emoji \U0001F600")).has_value());
+}
+
+// The table conversion gives what the system converter gives, for every byte and every
+// character; a character is encodable exactly when the converter takes it and back.
+TEST(Cp1251, AgreesWithTheSystemConverterEverywhere) {
+    QByteArray allBytes;
+    for (int byte = 0; byte < 256; ++byte) {
+        allBytes += static_cast<char>(byte);
+    }
+    QStringDecoder decoder("windows-1251");
+    EXPECT_EQ(fromCp1251(allBytes), decoder.decode(allBytes));
+    for (int unit = 0; unit < 65536; ++unit) {
+        const QString text(QChar(static_cast<char16_t>(unit)));
+        QStringEncoder encoder("windows-1251");
+        const QByteArray encoded = encoder.encode(text);
+        const bool takes = !encoder.hasError() && fromCp1251(encoded) == text;
+        const std::optional<QByteArray> ours = toCp1251(text);
+        ASSERT_EQ(ours.has_value(), takes) << unit;
+        if (takes) {
+            EXPECT_EQ(*ours, encoded) << unit;
+        }
+    }
 }
