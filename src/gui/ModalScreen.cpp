@@ -2,12 +2,19 @@
 
 #include "gui/ScreenGeometry.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace trelon {
 
 ModalScreen::ModalScreen(QWidget* parent) : QDialog(parent) {
     setModal(true);
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState applicationState) {
+                if (applicationState != Qt::ApplicationActive && isVisible()) {
+                    applicationDeactivated();
+                }
+            });
 }
 
 int ModalScreen::showModal() {

@@ -14,6 +14,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Called when the application loses the focus while this screen is shown.
+    virtual void applicationDeactivated() {}
 };
 
 } // namespace trelon

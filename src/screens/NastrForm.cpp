@@ -101,8 +101,6 @@ TNastrForm::TNastrForm(SharedState& state, QWidget* parent)
     presenter_->setObjectName(QStringLiteral("Presenter"));
     buildControls();
     FormCreate();
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            &TNastrForm::applicationStateChanged);
 }
 
 QFrame* TNastrForm::panel(const char* name, QSize size, unsigned colour) {
@@ -293,10 +291,8 @@ void TNastrForm::ApplicationEvents1Deactivate() {
     close();
 }
 
-void TNastrForm::applicationStateChanged(Qt::ApplicationState applicationState) {
-    if (applicationState != Qt::ApplicationActive && isVisible()) {
-        ApplicationEvents1Deactivate();
-    }
+void TNastrForm::applicationDeactivated() {
+    ApplicationEvents1Deactivate();
 }
 
 void TNastrForm::done(int result) {

@@ -49,7 +49,7 @@ private:
     // Copies the fields, the level and the glasses choice from the calibration logic.
     void syncFromCalibration();
     QSize screenSize() const;
-    void applicationStateChanged(Qt::ApplicationState applicationState);
+    void applicationDeactivated() override;
 
     SharedState& state_;
     QtDialogs ownDialogs_;

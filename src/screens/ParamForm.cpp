@@ -94,9 +94,6 @@ TFormParam::TFormParam(SharedState& state, QWidget* parent)
     }
     setup_.FormCreate(screenSize);
     syncFromSetup();
-
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            &TFormParam::applicationStateChanged);
 }
 
 TFormParam::~TFormParam() {
@@ -340,10 +337,7 @@ void TFormParam::ApplicationEvents1Deactivate() {
     close();
 }
 
-void TFormParam::applicationStateChanged(Qt::ApplicationState applicationState) {
-    if (applicationState == Qt::ApplicationActive || !isVisible()) {
-        return;
-    }
+void TFormParam::applicationDeactivated() {
     if (childShowing_) {
         // The screen on top handles its own focus loss; this one closes once it returns.
         closeAfterChild_ = true;

@@ -67,7 +67,7 @@ private:
     void showOtherScreen(const std::function<void()>& showModal);
     // Shows a screen modally over this one; a focus loss meanwhile closes this one after.
     void runChild(const std::function<void()>& showModal);
-    void applicationStateChanged(Qt::ApplicationState applicationState);
+    void applicationDeactivated() override;
     PatientBoxes patientBoxes() const;
     QPoint screenOrigin() const;
 

@@ -92,8 +92,6 @@ TFormParamSp::TFormParamSp(SharedState& state, QWidget* parent)
     : ModalScreen(parent), state_(state), ownDialogs_(this), parameters_(state, ownDialogs_) {
     setObjectName(QStringLiteral("FormParamSp"));
     FormCreate();
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            &TFormParamSp::applicationStateChanged);
 }
 
 void TFormParamSp::FormCreate() {
@@ -339,10 +337,8 @@ void TFormParamSp::ApplicationEvents1Deactivate() {
     close();
 }
 
-void TFormParamSp::applicationStateChanged(Qt::ApplicationState applicationState) {
-    if (applicationState != Qt::ApplicationActive && isVisible()) {
-        ApplicationEvents1Deactivate();
-    }
+void TFormParamSp::applicationDeactivated() {
+    ApplicationEvents1Deactivate();
 }
 
 void TFormParamSp::showEvent(QShowEvent* event) {

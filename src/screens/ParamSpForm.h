@@ -53,7 +53,7 @@ private:
     // The controls into the logic, and back.
     void syncToParameters();
     void syncFromParameters();
-    void applicationStateChanged(Qt::ApplicationState applicationState);
+    void applicationDeactivated() override;
 
     SharedState& state_;
     QtDialogs ownDialogs_;

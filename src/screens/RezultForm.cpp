@@ -81,8 +81,6 @@ RadioGroupWidget* group(QWidget* parent, const QString& caption, int columns,
 TFormRezult::TFormRezult(SharedState& state, Dialogs& dialogs, QWidget* parent)
     : ModalScreen(parent), state_(state), dialogs_(dialogs), review_(state, dialogs) {
     createControls();
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            &TFormRezult::applicationStateChanged);
 }
 
 void TFormRezult::createControls() {
@@ -649,9 +647,8 @@ void TFormRezult::ApplicationEvents1Deactivate() {
     close();
 }
 
-void TFormRezult::applicationStateChanged(Qt::ApplicationState applicationState) {
-    if (applicationState == Qt::ApplicationActive || !isVisible() ||
-        QApplication::activeModalWidget() != this) {
+void TFormRezult::applicationDeactivated() {
+    if (QApplication::activeModalWidget() != this) {
         return;
     }
     ApplicationEvents1Deactivate();

@@ -75,7 +75,7 @@ private:
     bool beginPrinting(QPrinter& printer, QPainter& painter);
     std::optional<GraphSettingValues> listEditorValues();
     RadioGroupWidget* procedureGroup() const;
-    void applicationStateChanged(Qt::ApplicationState applicationState);
+    void applicationDeactivated() override;
 
     SharedState& state_;
     Dialogs& dialogs_;
