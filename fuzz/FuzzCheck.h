@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -44,10 +45,12 @@ inline const QString& scratchPath() {
     return path;
 }
 
-// The scratch folder, emptied, with a trailing separator.
+// The scratch folder, emptied, with a trailing separator (emptied below Qt: it runs per input).
 inline QString scratchFolder() {
-    QDir(scratchPath()).removeRecursively();
-    QDir().mkpath(scratchPath());
+    static const std::filesystem::path folder = QFile::encodeName(scratchPath()).toStdString();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    std::filesystem::create_directories(folder, ignored);
     return scratchPath() + QLatin1Char('/');
 }
 

@@ -1,11 +1,13 @@
 #include "common/FileSystem.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,19 +19,31 @@ namespace {
 constexpr char kTemporarySuffix[] = ".trelon-tmp";
 
 // The name of an entry of dir equal to part regardless of case (exact spelling preferred),
-// or part itself when there is none.
-QString matchEntry(const QDir& dir, const QString& part) {
-    if (part == QLatin1String(".") || part == QLatin1String("..") || dir.exists(part)) {
+// or part itself when there is none. Reads names only, unsorted and without a status call per
+// entry: a results folder holds one file per patient.
+QString matchEntry(const QString& dir, const QString& part) {
+    if (part == QLatin1String(".") || part == QLatin1String("..")) {
         return part;
     }
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries) {
-        if (entry.compare(part, Qt::CaseInsensitive) == 0) {
-            return entry;
+    const QByteArray dirName = QFile::encodeName(dir);
+    if (::access(QFile::encodeName(dir + QLatin1Char('/') + part).constData(), F_OK) == 0) {
+        return part;
+    }
+    DIR* entries = ::opendir(dirName.constData());
+    if (entries == nullptr) {
+        return part;
+    }
+    QString found = part;
+    while (const dirent* entry = ::readdir(entries)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name != QLatin1String(".") && name != QLatin1String("..") &&
+            name.compare(part, Qt::CaseInsensitive) == 0) {
+            found = name;
+            break;
         }
     }
-    return part;
+    ::closedir(entries);
+    return found;
 }
 
 QString systemError() {
@@ -77,7 +91,7 @@ QString resolvePath(const QString& dir, const QString& relativeName) {
                                   .replace(QLatin1Char('\\'), QLatin1Char('/'))
                                   .split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& part : parts) {
-        const QString name = matchEntry(QDir(path.isEmpty() ? QStringLiteral(".") : path), part);
+        const QString name = matchEntry(path.isEmpty() ? QStringLiteral(".") : path, part);
         if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) {
             path += QLatin1Char('/');
         }
@@ -97,12 +111,14 @@ QString temporaryFileFor(const QString& path) {
 }
 
 void removeInterruptedWrites(const QString& folder) {
-    const QDir dir(folder);
-    const QStringList leftovers =
-        dir.entryList({QStringLiteral(".*") + QLatin1String(kTemporarySuffix)},
-                      QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : leftovers) {
-        QFile::remove(dir.filePath(name));
+    // A plain name test rather than a wildcard filter, which would be compiled at every call.
+    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        const QString name = entries.fileName();
+        if (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(kTemporarySuffix))) {
+            QFile::remove(path);
+        }
     }
 }
 

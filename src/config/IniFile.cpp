@@ -27,8 +27,14 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+// "section\nkey" folded, in one buffer: every settings read looks a key up.
 QString foldedKey(const QString& section, const QString& key) {
-    return section.toCaseFolded() + QLatin1Char('\n') + key.toCaseFolded();
+    QString joined;
+    joined.reserve(section.size() + 1 + key.size());
+    joined += section;
+    joined += QLatin1Char('\n');
+    joined += key;
+    return std::move(joined).toCaseFolded();
 }
 
 // A value as the profile reader returns it: trimmed, one pair of enclosing quotes removed,
@@ -78,6 +84,7 @@ void classify(Line& line) {
 
 QList<Line> splitLines(const QByteArray& bytes) {
     QList<Line> lines;
+    lines.reserve(bytes.count('\n') + 1);
     qsizetype start = 0;
     while (start < bytes.size()) {
         Line line;
@@ -95,7 +102,7 @@ QList<Line> splitLines(const QByteArray& bytes) {
             start = newline + 1;
         }
         classify(line);
-        lines.append(line);
+        lines.append(std::move(line));
     }
     return lines;
 }
@@ -205,14 +212,14 @@ IniFile IniFile::load(const QString& path) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
-    QString section;
+    QString foldedSection; // folded once per section, with the separator
     bool inSection = false;
     for (const Line& line : splitLines(bytes)) {
         if (line.kind == LineKind::Section) {
-            section = line.name;
+            foldedSection = line.name.toCaseFolded() + QLatin1Char('\n');
             inSection = true;
         } else if (line.kind == LineKind::Key && inSection) {
-            const QString key = foldedKey(section, line.name);
+            const QString key = foldedSection + line.name.toCaseFolded();
             if (!ini.values_.contains(key)) { // the first occurrence wins
                 ini.values_.insert(key, cleanValue(line.rawValue));
             }
