@@ -27,6 +27,20 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+// Case-folded in place; plain ASCII (every key the program reads) without the Unicode tables.
+QString folded(QString text) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) {
+            return std::move(text).toCaseFolded(); // the lowered prefix folds to itself
+        }
+        if (u >= u'A' && u <= u'Z') {
+            c = QChar(u + (u'a' - u'A'));
+        }
+    }
+    return text;
+}
+
 // "section\nkey" folded, in one buffer: every settings read looks a key up.
 QString foldedKey(const QString& section, const QString& key) {
     QString joined;
@@ -34,7 +48,7 @@ QString foldedKey(const QString& section, const QString& key) {
     joined += section;
     joined += QLatin1Char('\n');
     joined += key;
-    return std::move(joined).toCaseFolded();
+    return folded(std::move(joined));
 }
 
 // A value as the profile reader returns it: trimmed, one pair of enclosing quotes removed,
@@ -216,10 +230,10 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
     bool inSection = false;
     for (const Line& line : splitLines(bytes)) {
         if (line.kind == LineKind::Section) {
-            foldedSection = line.name.toCaseFolded() + QLatin1Char('\n');
+            foldedSection = folded(line.name) + QLatin1Char('\n');
             inSection = true;
         } else if (line.kind == LineKind::Key && inSection) {
-            const QString key = foldedSection + line.name.toCaseFolded();
+            const QString key = foldedSection + folded(line.name);
             if (!ini.values_.contains(key)) { // the first occurrence wins
                 ini.values_.insert(key, cleanValue(line.rawValue));
             }
