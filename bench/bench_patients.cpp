@@ -1,5 +1,6 @@
 // A long-used program: the patient list of 10,000 patients read at start, and one patient added
-// to it (which reads the file again, replaces it whole and reads the list once more).
+// to it (which reads the file again, replaces it whole and reads the list once more). Each
+// patient has a results file, so finding the new number's file searches a folder of 10,000.
 #include "patients/PatientRegistry.h"
 #include "platform/Dialogs.h"
 
@@ -21,7 +22,8 @@ public:
     std::optional<QString> chooseFolder(const QString&) override { return std::nullopt; }
 };
 
-// A program folder whose People.txt holds kPatients patients with Cyrillic surnames.
+// A program folder whose People.txt holds kPatients patients with Cyrillic surnames, each with
+// a results file of one record.
 class PatientFolder {
 public:
     PatientFolder() {
@@ -32,6 +34,12 @@ public:
         }
         reset();
         registry_.SetUpDataFolder({});
+        const QByteArray record(288, '\x01');
+        for (int n = 1; n <= kPatients; ++n) {
+            QFile results(registry_.patientResultsFile(n));
+            results.open(QIODevice::WriteOnly);
+            results.write(record);
+        }
     }
     void reset() {
         QFile file(paths_.ProgramDir + QStringLiteral("People.txt"));
