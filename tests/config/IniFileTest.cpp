@@ -23,12 +23,14 @@ TEST(IniFileRead, SectionsAndKeysIgnoreLetterCaseCyrillicToo) {
         QStringLiteral("MM_500Pixel=150"),
         QStringLiteral("[Форма]"),
         QStringLiteral("Кнопка=Ёлка"),
+        QStringLiteral("ColorЯ=7"),
     }));
     EXPECT_EQ(ini.value(QStringLiteral("default"), QStringLiteral("mm_500pixel")),
               QStringLiteral("150"));
     EXPECT_EQ(ini.value(QStringLiteral("DEFAULT"), QStringLiteral("MM_500PIXEL")),
               QStringLiteral("150"));
     EXPECT_EQ(ini.value(QStringLiteral("ФОРМА"), QStringLiteral("кнопка")), QStringLiteral("Ёлка"));
+    EXPECT_EQ(ini.value(QStringLiteral("форма"), QStringLiteral("COLORя")), QStringLiteral("7"));
     EXPECT_FALSE(ini.value(QStringLiteral("Default"), QStringLiteral("Кнопка")));
     EXPECT_FALSE(ini.value(QStringLiteral("Форма"), QStringLiteral("MM_500Pixel")));
 }
