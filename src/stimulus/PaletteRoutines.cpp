@@ -181,7 +181,13 @@ QImage ReadPictureImage(QImageReader& reader) {
         size.height() > kMaxPictureSide) {
         return {};
     }
-    return reader.read();
+    QImage image = reader.read();
+    // The header is not the last word: a GIF inside a *.bmp reports its first frame's size and
+    // reads as its whole canvas.
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide) {
+        return {};
+    }
+    return image;
 }
 
 std::shared_ptr<Surface> LoadPictureSurface(DisplayDevice& device, const QString& programDir,
