@@ -15,7 +15,7 @@ bool isBlank(QChar c) {
 }
 
 // Trims the blanks the profile functions trim (not every Unicode space: 0xA0 stays).
-QString trimBlanks(const QString& text) {
+QStringView trimBlanks(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text.at(begin))) {
@@ -24,7 +24,7 @@ QString trimBlanks(const QString& text) {
     while (end > begin && isBlank(text.at(end - 1))) {
         --end;
     }
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
 // Case-folded in place; plain ASCII (every key the program reads) without the Unicode tables.
@@ -54,7 +54,7 @@ QString foldedKey(const QString& section, const QString& key) {
 // A value as the profile reader returns it: trimmed, one pair of enclosing quotes removed,
 // cut to the longest length a reader accepts.
 QString cleanValue(const QString& raw) {
-    QString value = trimBlanks(raw);
+    QString value = trimBlanks(raw).toString();
     if (value.size() >= 2 &&
         (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
         value.back() == value.front()) {
@@ -76,7 +76,7 @@ struct Line {
 
 void classify(Line& line) {
     const QString text = fromCp1251(line.body);
-    const QString trimmed = trimBlanks(text);
+    const QStringView trimmed = trimBlanks(text); // a view: this runs for every line read
     if (trimmed.isEmpty()) {
         line.kind = LineKind::Blank;
     } else if (trimmed.startsWith(QLatin1Char(';'))) {
@@ -85,10 +85,10 @@ void classify(Line& line) {
         const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
         if (close > 0) {
             line.kind = LineKind::Section;
-            line.name = trimBlanks(trimmed.mid(1, close - 1));
+            line.name = trimBlanks(trimmed.sliced(1, close - 1)).toString();
         }
     } else if (const qsizetype eq = text.indexOf(QLatin1Char('=')); eq >= 0) {
-        line.name = trimBlanks(text.left(eq));
+        line.name = trimBlanks(QStringView(text).first(eq)).toString();
         if (!line.name.isEmpty()) {
             line.kind = LineKind::Key;
             line.rawValue = text.mid(eq + 1);
@@ -112,7 +112,8 @@ QList<Line> splitLines(const QByteArray& bytes) {
                 --end;
             }
             line.body = bytes.mid(start, end - start);
-            line.ending = bytes.mid(end, newline + 1 - end);
+            // Shared literals rather than a copy per line.
+            line.ending = end < newline ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
             start = newline + 1;
         }
         classify(line);
