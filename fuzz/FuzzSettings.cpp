@@ -15,7 +15,7 @@ void checkSettings(const QString& dir) {
     fuzz::checkSettingsValues(s);
 }
 
-// A write stores exactly the bytes the in-memory rewrite makes, or leaves the file as it was.
+// A write succeeds (the folder is writable) and stores exactly the in-memory rewrite's bytes.
 void checkWrite(const QString& dir, const QByteArray& bytes, std::uint8_t choice) {
     const IniKeyValues keyValues{{fuzz::settingsKey(choice), fuzz::settingsValue(choice)}};
     const std::optional<QByteArray> expected =

@@ -25,11 +25,10 @@ QString matchEntry(const QString& dir, const QString& part) {
     if (part == QLatin1String(".") || part == QLatin1String("..")) {
         return part;
     }
-    const QByteArray dirName = QFile::encodeName(dir);
     if (::access(QFile::encodeName(dir + QLatin1Char('/') + part).constData(), F_OK) == 0) {
         return part;
     }
-    DIR* entries = ::opendir(dirName.constData());
+    DIR* entries = ::opendir(QFile::encodeName(dir).constData());
     if (entries == nullptr) {
         return part;
     }
