@@ -227,14 +227,14 @@ IniFile IniFile::load(const QString& path) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
-    QString foldedSection; // folded once per section, with the separator
+    QString section;
     bool inSection = false;
     for (const Line& line : splitLines(bytes)) {
         if (line.kind == LineKind::Section) {
-            foldedSection = folded(line.name) + QLatin1Char('\n');
+            section = line.name;
             inSection = true;
         } else if (line.kind == LineKind::Key && inSection) {
-            const QString key = foldedSection + folded(line.name);
+            const QString key = foldedKey(section, line.name);
             if (!ini.values_.contains(key)) { // the first occurrence wins
                 ini.values_.insert(key, cleanValue(line.rawValue));
             }
