@@ -14,6 +14,7 @@
 #include "platform/SoundPlayer.h"
 #include "procedures/StimulusHost.h"
 #include "procedures/StimulusRun.h"
+#include "registry/ProcedureRegistry.h"
 #include "state/SharedState.h"
 
 #include <QEventLoop>
@@ -144,7 +145,7 @@ struct Training {
         session.FlickerHz = 1;
         session.MoveInterval = 50;
         session.DistanceCm = 100;
-        run = std::make_unique<StimulusRun>(state, seams, window);
+        run = std::make_unique<StimulusRun>(state, seams, window, makeRegisteredProcedure);
         run->FormActivate();
 
         const RunState& r = state.run;

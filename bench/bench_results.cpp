@@ -30,7 +30,7 @@ void BM_FillTableFromFile(benchmark::State& state) {
     for (auto _ : state) {
         const trelon::ResultsReading reading = trelon::ReadRecordsNewestFirst(path);
         const trelon::ResultsTable table =
-            trelon::FillResultsTable(trelon::ResultsProcedure::TrenKosogl, reading.records, 1, {});
+            trelon::FillResultsTable(trelon::ProcedureKind::TrenKosogl, reading.records, 1, {});
         benchmark::DoNotOptimize(table.rows.data());
     }
 }
@@ -43,7 +43,7 @@ void BM_DrawGraphOf1000Sessions(benchmark::State& state) {
     }
     std::reverse(records.begin(), records.end());
     const trelon::ResultsTable table =
-        trelon::FillResultsTable(trelon::ResultsProcedure::DiagKosogl, records, 1, {});
+        trelon::FillResultsTable(trelon::ProcedureKind::DiagKosogl, records, 1, {});
     QImage image(1240, 460, QImage::Format_RGB32);
     for (auto _ : state) {
         const trelon::GraphData graph = trelon::BuildGraphData(table, {});

@@ -12,9 +12,11 @@ set(layers
     "config"
     "results"
     "state"
-    "patients;review;stimulus"
+    "patients;stimulus"
     "procedures"
     "setup"
+    "registry"
+    "review"
     "gui"
     "screens"
     "app")

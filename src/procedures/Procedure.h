@@ -9,7 +9,7 @@
 // the window's run (window()), and composes its scenes with the helpers below.
 #include "platform/PlatformSeams.h"
 #include "procedures/ResultCapture.h"
-#include "state/ProcedureKind.h"
+#include "results/ProcedureKind.h"
 #include "state/RoleColours.h"
 #include "stimulus/FigureMovement.h"
 #include "stimulus/MoveClamps.h"

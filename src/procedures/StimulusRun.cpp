@@ -3,16 +3,17 @@
 #include "display/DisplayDevice.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
+#include "procedures/NoProcedure.h"
 #include "procedures/Procedure.h"
-#include "procedures/ProcedureFactory.h"
 #include "procedures/StimulusHost.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
 
 namespace trelon {
 
-StimulusRun::StimulusRun(SharedState& state, const PlatformSeams& seams, StimulusHost& host)
-    : state_(state), seams_(seams), host_(host),
+StimulusRun::StimulusRun(SharedState& state, const PlatformSeams& seams, StimulusHost& host,
+                         ProcedureMaker makeProcedure)
+    : state_(state), seams_(seams), host_(host), makeProcedure_(makeProcedure),
       timer1_(seams.timers.createTimer("Timer1", state.settings.TimeShowRezult)),
       timerM_(seams.timers.createTimer("TimerM", 2000)),
       timer2_(seams.timers.createTimer("Timer2", 1000)),
@@ -43,7 +44,7 @@ void StimulusRun::FormCreate() {
 
 void StimulusRun::FormActivate() {
     // Every activation starts the procedure afresh, with none of its last run's state.
-    procedure_ = makeProcedure(procedureKindOf(state_.session), *this, state_, seams_);
+    procedure_ = makeProcedureOf(procedureKindOf(state_.session));
     RunState& run = state_.run;
     // The pause interval the set-up screen's start chose.
     timerM_->setInterval(state_.session.TimerMInterval);
@@ -73,9 +74,18 @@ void StimulusRun::FormActivate() {
 Procedure& StimulusRun::procedure() {
     const ProcedureKind kind = procedureKindOf(state_.session);
     if (!procedure_ || procedure_->kind() != kind) {
-        procedure_ = makeProcedure(kind, *this, state_, seams_);
+        procedure_ = makeProcedureOf(kind);
     }
     return *procedure_;
+}
+
+std::unique_ptr<Procedure> StimulusRun::makeProcedureOf(ProcedureKind kind) {
+    std::unique_ptr<Procedure> made =
+        makeProcedure_ != nullptr ? makeProcedure_(kind, *this, state_, seams_) : nullptr;
+    if (!made) {
+        made = std::make_unique<NoProcedure>(kind, *this, state_, seams_);
+    }
+    return made;
 }
 
 void StimulusRun::BuildScene() {

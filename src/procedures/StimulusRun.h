@@ -7,12 +7,13 @@
 //
 // What every procedure shares is kept here, in the order it applies; at each point where the
 // procedures differ the run calls a hook of the procedure of the session's kind (Procedure.h),
-// made by the factory when the window is activated or the session's kind changed.
+// made by the maker it was given when the window is activated or the session's kind changed.
 //
 // Drawing goes to the surfaces of SharedState::display; everything else outside the core
 // goes through the platform seams.
 #include "display/ColourWord.h"
 #include "platform/PlatformSeams.h"
+#include "procedures/ProcedureMaker.h"
 
 #include <QPolygon>
 #include <QSize>
@@ -30,8 +31,9 @@ struct SharedState;
 
 class StimulusRun {
 public:
-    // Creates the four timers and runs FormCreate.
-    StimulusRun(SharedState& state, const PlatformSeams& seams, StimulusHost& host);
+    // Creates the four timers and runs FormCreate. makeProcedure makes the procedure of a kind.
+    StimulusRun(SharedState& state, const PlatformSeams& seams, StimulusHost& host,
+                ProcedureMaker makeProcedure);
     virtual ~StimulusRun();
     StimulusRun(const StimulusRun&) = delete;
     StimulusRun& operator=(const StimulusRun&) = delete;
@@ -140,10 +142,13 @@ private:
     void recentreCursor(int x, int y, int topMargin);
     // Appends the session's record; false (after the error box) when that failed.
     bool appendSessionRecord();
+    // The procedure of kind from the maker; the procedure of none when it knows no such kind.
+    std::unique_ptr<Procedure> makeProcedureOf(ProcedureKind kind);
 
     SharedState& state_;
     PlatformSeams seams_;
     StimulusHost& host_;
+    ProcedureMaker makeProcedure_;
     std::unique_ptr<Timer> timer1_;
     std::unique_ptr<Timer> timerM_;
     std::unique_ptr<Timer> timer2_;

@@ -8,7 +8,7 @@ namespace trelon {
 
 namespace {
 
-QString procedureLine(ResultsProcedure procedure) {
+QString procedureLine(ProcedureKind procedure) {
     static const QStringList names = {QStringLiteral("Оценка характера зрения, цветотест"),
                                       QStringLiteral("Измерение угла косоглазия"),
                                       QStringLiteral("Выявление функциональной скотомы"),
@@ -17,9 +17,9 @@ QString procedureLine(ResultsProcedure procedure) {
                                       QStringLiteral("Устранение косоглазия"),
                                       QStringLiteral("Закрепление слияния"),
                                       QStringLiteral("Развитие фузионных резервов")};
-    const QString group = isDiagnosticsProcedure(procedure) ? QStringLiteral("Диагностика: ")
-                                                            : QStringLiteral("Тренировка: ");
-    return group + names.value(static_cast<int>(procedure));
+    const QString group =
+        isDiagnostics(procedure) ? QStringLiteral("Диагностика: ") : QStringLiteral("Тренировка: ");
+    return group + names.value(static_cast<int>(procedure) - 1);
 }
 
 QByteArray cp1251Line(const QString& text) {

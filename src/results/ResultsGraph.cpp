@@ -17,12 +17,11 @@ struct RowValues {
     std::vector<double> range;
 };
 
-RowValues rowValues(ResultsProcedure procedure, const ResultRecord& r,
-                    const ResultsFilters& filters) {
+RowValues rowValues(ProcedureKind procedure, const ResultRecord& r, const ResultsFilters& filters) {
     const double startX = r.DirectionValues[0];
     const double startY = r.DirectionValues[1];
     switch (procedure) {
-    case ResultsProcedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         if (filters.trenKosoglMode == 2) {
             return {r.ValueX, startX, {r.ValueX, r.ValueY, startX}};
         }
@@ -30,7 +29,7 @@ RowValues rowValues(ResultsProcedure procedure, const ResultRecord& r,
             return {r.ValueY, startY, {r.ValueX, r.ValueY, startY}};
         }
         return {r.ValueX, r.ValueY, {r.ValueX, r.ValueY}};
-    case ResultsProcedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         if (filters.bifix == 1) {
             return {r.ValueX, startX, {r.ValueX, startX}};
         }
@@ -38,9 +37,9 @@ RowValues rowValues(ResultsProcedure procedure, const ResultRecord& r,
             return {r.ValueY, startY, {r.ValueY, startY}};
         }
         return {r.ValueX, r.ValueY, {r.ValueX, r.ValueY}};
-    case ResultsProcedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         return {r.ValueX, r.ValueY, {r.ValueX, r.ValueY}};
-    case ResultsProcedure::DiagScotoma: {
+    case ProcedureKind::DiagScotoma: {
         // Directions 0/180, 90/270, 45/225, 135/315 are elements 1/3, 2/4, 5/7, 6/8; the
         // table shows them without sign.
         static constexpr std::pair<int, int> pairs[] = {{0, 2}, {1, 3}, {4, 6}, {5, 7}};
@@ -54,9 +53,9 @@ RowValues rowValues(ResultsProcedure procedure, const ResultRecord& r,
     }
 }
 
-bool plotsTwoSeries(ResultsProcedure p) {
-    return p == ResultsProcedure::DiagKosogl || p == ResultsProcedure::TrenKosogl ||
-           p == ResultsProcedure::TrenBifics || p == ResultsProcedure::DiagScotoma;
+bool plotsTwoSeries(ProcedureKind p) {
+    return p == ProcedureKind::DiagKosogl || p == ProcedureKind::TrenKosogl ||
+           p == ProcedureKind::TrenBifics || p == ProcedureKind::DiagScotoma;
 }
 
 struct Legend {
@@ -64,14 +63,14 @@ struct Legend {
     QString second;
 };
 
-Legend screenLegend(ResultsProcedure p, const ResultsFilters& f) {
+Legend screenLegend(ProcedureKind p, const ResultsFilters& f) {
     switch (p) {
-    case ResultsProcedure::TrenKosogl:
-    case ResultsProcedure::TrenBifics: {
-        const int choice = p == ResultsProcedure::TrenKosogl ? (f.trenKosoglMode == 2   ? 1
-                                                                : f.trenKosoglMode == 3 ? 2
-                                                                                        : 0)
-                                                             : f.bifix;
+    case ProcedureKind::TrenKosogl:
+    case ProcedureKind::TrenBifics: {
+        const int choice = p == ProcedureKind::TrenKosogl ? (f.trenKosoglMode == 2   ? 1
+                                                             : f.trenKosoglMode == 3 ? 2
+                                                                                     : 0)
+                                                          : f.bifix;
         if (choice == 1) {
             return {QStringLiteral(" Х в конце"), QStringLiteral(" X в начале")};
         }
@@ -80,31 +79,31 @@ Legend screenLegend(ResultsProcedure p, const ResultsFilters& f) {
         }
         return {QStringLiteral(" по горизонтали"), QStringLiteral(" по вертикали")};
     }
-    case ResultsProcedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         return {QStringLiteral(" по горизонтали"), QStringLiteral(" по вертикали")};
-    case ResultsProcedure::DiagScotoma: {
+    case ProcedureKind::DiagScotoma: {
         static const int firsts[] = {0, 90, 45, 135};
         const int a = firsts[std::clamp(f.scotomaAxis, 0, 3)];
         return {QStringLiteral("Направление %1 град.").arg(a),
                 QStringLiteral("Направление %1 град.").arg(a + 180)};
     }
-    case ResultsProcedure::DiagFuzia:
+    case ProcedureKind::DiagFuzia:
         if (f.fuzType >= 3) {
             return {QStringLiteral("границы скрещенные"), QStringLiteral("границы нескрещенные")};
         }
         return {QStringLiteral("положительные резервы"), QStringLiteral("отрицательные резервы")};
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::TrenCvetotest:
         return {QStringLiteral("положительные резервы"), QStringLiteral("отрицательные резервы")};
     default:
         return {};
     }
 }
 
-Legend printLegend(ResultsProcedure p, const ResultsFilters& f) {
+Legend printLegend(ProcedureKind p, const ResultsFilters& f) {
     switch (p) {
-    case ResultsProcedure::DiagKosogl:
-    case ResultsProcedure::TrenKosogl:
-    case ResultsProcedure::TrenBifics: {
+    case ProcedureKind::DiagKosogl:
+    case ProcedureKind::TrenKosogl:
+    case ProcedureKind::TrenBifics: {
         const Legend screen = screenLegend(p, f);
         if (screen.first.contains(QStringLiteral("горизонтали"))) {
             return {QStringLiteral("По горизонтали"), QStringLiteral("По вертикали")};
@@ -114,9 +113,9 @@ Legend printLegend(ResultsProcedure p, const ResultsFilters& f) {
             screen.first.contains(QStringLiteral("Y")) ? QStringLiteral("Y") : QStringLiteral("X");
         return {axis + QStringLiteral(" в конце"), axis + QStringLiteral(" в начале")};
     }
-    case ResultsProcedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         return screenLegend(p, f);
-    case ResultsProcedure::DiagFuzia: {
+    case ProcedureKind::DiagFuzia: {
         const bool limits = f.fuzType >= 3;
         const QString positive = limits ? QStringLiteral("Границы фузии скрещенные")
                                         : QStringLiteral("Фузионные резервы положительные");
@@ -125,23 +124,23 @@ Legend printLegend(ResultsProcedure p, const ResultsFilters& f) {
         const int sub = f.fuzType % 3; // all, first kind, second kind
         return {sub == 2 ? QString() : positive, sub == 1 ? QString() : negative};
     }
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::TrenCvetotest:
         return screenLegend(p, f);
     default:
         return {};
     }
 }
 
-QString printTitle(ResultsProcedure p, const ResultsFilters& f) {
+QString printTitle(ProcedureKind p, const ResultsFilters& f) {
     switch (p) {
-    case ResultsProcedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         return QStringLiteral("Измерение угла косоглазия");
-    case ResultsProcedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         return QStringLiteral("Функциональная скотома");
-    case ResultsProcedure::DiagFuzia:
+    case ProcedureKind::DiagFuzia:
         return f.fuzType >= 3 ? QStringLiteral("Границы фузии")
                               : QStringLiteral("Фузионные резервы");
-    case ResultsProcedure::TrenKosogl: {
+    case ProcedureKind::TrenKosogl: {
         static const QStringList modes = {QStringLiteral(" - все режимы"),
                                           QStringLiteral(" - ручной режим"),
                                           QStringLiteral(" - ручной режим"),
@@ -150,11 +149,11 @@ QString printTitle(ResultsProcedure p, const ResultsFilters& f) {
                                           QStringLiteral(" - автоматический равномерный")};
         return QStringLiteral("Устранение косоглазия") + modes.value(f.trenKosoglMode);
     }
-    case ResultsProcedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         return QStringLiteral("Закрепление слияния");
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::TrenCvetotest:
         return QStringLiteral("Развитие фузионных резервов");
-    case ResultsProcedure::TrenScotoma:
+    case ProcedureKind::TrenScotoma:
         // No title was printed for this procedure; its own name is the natural one.
         return QStringLiteral("Ликвидация функциональной скотомы");
     default:
@@ -182,8 +181,8 @@ GraphData BuildGraphData(const ResultsTable& table, const ResultsFilters& filter
     g.procedure = table.procedure;
     g.gridRows = std::max(table.rowCount(), 1) + 1;
     g.twoSeries = plotsTwoSeries(table.procedure);
-    g.reserveMarkers = table.procedure == ResultsProcedure::DiagFuzia ||
-                       table.procedure == ResultsProcedure::TrenCvetotest;
+    g.reserveMarkers = table.procedure == ProcedureKind::DiagFuzia ||
+                       table.procedure == ProcedureKind::TrenCvetotest;
     const Legend screen = screenLegend(table.procedure, filters);
     const Legend printed = printLegend(table.procedure, filters);
     g.legendFirst = screen.first;
@@ -215,7 +214,7 @@ GraphData BuildGraphData(const ResultsTable& table, const ResultsFilters& filter
         const QString type = source.cells.value(valueColumn + 1);
         point.blueMarker =
             g.reserveMarkers && (type == QStringLiteral("Р-") || type == QStringLiteral("Гр"));
-        if (table.procedure == ResultsProcedure::TrenScotoma) {
+        if (table.procedure == ProcedureKind::TrenScotoma) {
             point.direction = source.cells.value(7).trimmed();
         }
         g.points.push_back(point);

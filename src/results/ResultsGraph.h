@@ -19,7 +19,7 @@ struct GraphPoint {
 };
 
 struct GraphData {
-    ResultsProcedure procedure = ResultsProcedure::DiagKosogl;
+    ProcedureKind procedure = ProcedureKind::DiagKosogl;
     int firstRow = 1; // FirstRow..LastRow: grid rows taken into the graph
     int lastRow = 0;
     bool rangeSelected = false; // the rows are a multi-row selection of the grid

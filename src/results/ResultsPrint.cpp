@@ -62,7 +62,7 @@ void printHeading(QPainter& p, const Page& page, const PrintHeading& heading, co
 // distance, and for the palette of the diagnostics whose fifth column is the palette.
 int singlePageCellSize(const ResultsTable& table, int column, int sizeFont) {
     const bool smallPalette =
-        isDiagnosticsProcedure(table.procedure) && table.procedure != ResultsProcedure::DiagScotoma;
+        isDiagnostics(table.procedure) && table.procedure != ProcedureKind::DiagScotoma;
     return column <= 3 || (column == 4 && smallPalette) ? sizeFont - 2 : sizeFont;
 }
 
@@ -234,7 +234,7 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
     for (const GraphPoint& point : g.points) {
         const QPointF at = pointOf(point, point.first);
         circle(at, point.blueMarker ? Qt::blue : Qt::red);
-        if (g.procedure == ResultsProcedure::TrenScotoma) {
+        if (g.procedure == ProcedureKind::TrenScotoma) {
             p.setPen(Qt::black);
             p.setFont(pointFont(s.FontName, s.SizeFontX));
             textAt(p, at.x() + e, at.y(), QString::number(point.row));

@@ -44,10 +44,10 @@ bool distanceListed(double distanceCm, const ResultsFilters& filters) {
     return true; // another distance is never filtered out
 }
 
-bool procedureFilterKeeps(ResultsProcedure procedure, const ResultRecord& r,
+bool procedureFilterKeeps(ProcedureKind procedure, const ResultRecord& r,
                           const ResultsFilters& filters) {
     switch (procedure) {
-    case ResultsProcedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         switch (filters.trenKosoglMode) {
         case 0:
             return true;
@@ -60,13 +60,13 @@ bool procedureFilterKeeps(ResultsProcedure procedure, const ResultRecord& r,
         default:
             return r.WorkMode == 2;
         }
-    case ResultsProcedure::DiagFuzia: {
+    case ProcedureKind::DiagFuzia: {
         static constexpr std::array<std::array<int, 2>, 6> kept = {
             {{1, 2}, {1, 1}, {2, 2}, {3, 4}, {3, 3}, {4, 4}}};
         const auto& pair = kept[static_cast<std::size_t>(std::clamp(filters.fuzType, 0, 5))];
         return r.ObjectNumber == pair[0] || r.ObjectNumber == pair[1];
     }
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::TrenCvetotest:
         return filters.trenFuzType == 0 || r.ObjectNumber == filters.trenFuzType;
     default:
         return true;
@@ -78,31 +78,31 @@ QString spaced(const QString& prefix, double value) {
 }
 
 // The cells of columns 2 up to the one before RecordPosition.
-QStringList recordCells(ResultsProcedure procedure, const ResultRecord& r) {
+QStringList recordCells(ProcedureKind procedure, const ResultRecord& r) {
     const QString two = QStringLiteral("  ");
     const QString one = QStringLiteral(" ");
     const QString size = spaced(two, r.ObjectSize);
     const QString distance = spaced(two, r.DistanceCm);
     const QString palette = paletteText(r.ContrastLevel);
     switch (procedure) {
-    case ResultsProcedure::DiagCvetotest: {
+    case ProcedureKind::DiagCvetotest: {
         const double field = r.ValueX;
         const bool whole = std::isfinite(field) && field == std::trunc(field);
         const auto text =
             whole ? colourTestVisionText(static_cast<int>(field), r.FilterPosition) : std::nullopt;
         return {size, distance, palette, two + text.value_or(QString())};
     }
-    case ResultsProcedure::TrenScotoma:
+    case ProcedureKind::TrenScotoma:
         return {size,
                 distance,
                 palette,
                 QString(two + r.ObjectName).left(14),
                 spaced(two, r.ValueX),
                 spaced(two, r.WorkMode)};
-    case ResultsProcedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         return {
             size, distance, palette, r.ObjectName, spaced(two, r.ValueX), spaced(two, r.ValueY)};
-    case ResultsProcedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         return {size,
                 distance,
                 palette,
@@ -112,7 +112,7 @@ QStringList recordCells(ResultsProcedure procedure, const ResultRecord& r) {
                 spaced(one, r.ValueY),
                 spaced(one, r.DirectionValues[0]),
                 spaced(one, r.DirectionValues[1])};
-    case ResultsProcedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         return {size,
                 distance,
                 palette,
@@ -121,15 +121,15 @@ QStringList recordCells(ResultsProcedure procedure, const ResultRecord& r) {
                 spaced(one, r.ValueY),
                 spaced(one, r.DirectionValues[0]),
                 spaced(one, r.DirectionValues[1])};
-    case ResultsProcedure::DiagScotoma: {
+    case ProcedureKind::DiagScotoma: {
         QStringList cells = {distance, palette};
         for (double value : r.DirectionValues) {
             cells << FormatResultNumber(std::fabs(value));
         }
         return cells;
     }
-    case ResultsProcedure::DiagFuzia:
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::DiagFuzia:
+    case ProcedureKind::TrenCvetotest:
         return {size, distance, palette, spaced(two, r.ValueX), typeText(r.ObjectNumber)};
     }
     return {};
@@ -149,39 +149,39 @@ TableTitles TableTitles::fromLang(const LangFile& lang) {
     return t;
 }
 
-QStringList ResultsColumnTitles(ResultsProcedure procedure, const TableTitles& t) {
+QStringList ResultsColumnTitles(ProcedureKind procedure, const TableTitles& t) {
     const QString n = QStringLiteral("N");
     const QString figure = QStringLiteral("Фигура");
     const QStringList standard = {n, t.date, t.size, t.distance, t.contrast};
     QStringList titles;
     switch (procedure) {
-    case ResultsProcedure::DiagCvetotest:
+    case ProcedureKind::DiagCvetotest:
         titles = standard + QStringList{QStringLiteral("Результат")};
         break;
-    case ResultsProcedure::TrenScotoma:
+    case ProcedureKind::TrenScotoma:
         titles = {n,          t.date, QStringLiteral("Размер"),  t.distance,
                   t.contrast, figure, QStringLiteral("Скотома"), QStringLiteral("Направление")};
         break;
-    case ResultsProcedure::DiagKosogl:
+    case ProcedureKind::DiagKosogl:
         titles = standard + QStringList{figure, t.horizontal, t.vertical};
         break;
-    case ResultsProcedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         titles =
             standard + QStringList{figure,     QStringLiteral("Режим"), t.horizontal,
                                    t.vertical, QStringLiteral("Xнач."), QStringLiteral("Yнач.")};
         break;
-    case ResultsProcedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         titles = standard + QStringList{figure, t.horizontal, t.vertical, QStringLiteral("Xнач."),
                                         QStringLiteral("Yнач.")};
         break;
-    case ResultsProcedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         titles = {n, t.date, t.distance, t.contrast};
         for (int angle : {0, 90, 180, 270, 45, 135, 225, 315}) {
             titles << QString::number(angle);
         }
         break;
-    case ResultsProcedure::DiagFuzia:
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::DiagFuzia:
+    case ProcedureKind::TrenCvetotest:
         titles = standard + QStringList{QStringLiteral("X,град."), QStringLiteral("Тип")};
         break;
     }
@@ -189,7 +189,7 @@ QStringList ResultsColumnTitles(ResultsProcedure procedure, const TableTitles& t
     return titles;
 }
 
-std::vector<int> ResultsColumnWidths(ResultsProcedure procedure, int w) {
+std::vector<int> ResultsColumnWidths(ProcedureKind procedure, int w) {
     const int count = static_cast<int>(ResultsColumnTitles(procedure, {}).size());
     std::vector<int> widths(static_cast<std::size_t>(count));
     auto fill = [&](int first, int other) {
@@ -197,27 +197,27 @@ std::vector<int> ResultsColumnWidths(ResultsProcedure procedure, int w) {
         widths.front() = first;
     };
     switch (procedure) {
-    case ResultsProcedure::DiagCvetotest: {
+    case ProcedureKind::DiagCvetotest: {
         const int base = w / 6 + (w / 6 - 20) / 5;
         fill(20, base - 20);
         widths[5] = base + 80;
         break;
     }
-    case ResultsProcedure::TrenScotoma:
-    case ResultsProcedure::DiagKosogl:
+    case ProcedureKind::TrenScotoma:
+    case ProcedureKind::DiagKosogl:
         fill(40, w / 8 + (w / 8 - 40) / 7);
         break;
-    case ResultsProcedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         fill(30, w / 11 + (w / 11 - 30) / 11);
         break;
-    case ResultsProcedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         fill(30, w / 10 + (w / 10 - 30) / 9);
         break;
-    case ResultsProcedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         fill(40, w / 13 + (w / 13 - 40) / 12);
         break;
-    case ResultsProcedure::DiagFuzia:
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::DiagFuzia:
+    case ProcedureKind::TrenCvetotest:
         fill(40, w / 6 + (w / 6 - 80) / 5);
         break;
     }
@@ -235,7 +235,7 @@ GridMetrics ResultsGridMetrics(double displayScale) {
     return m;
 }
 
-bool ResultListed(ResultsProcedure procedure, const ResultRecord& r, int patientNumber,
+bool ResultListed(ProcedureKind procedure, const ResultRecord& r, int patientNumber,
                   const ResultsFilters& filters) {
     if (r.PatientNumber != patientNumber || !distanceListed(r.DistanceCm, filters)) {
         return false;
@@ -244,19 +244,18 @@ bool ResultListed(ResultsProcedure procedure, const ResultRecord& r, int patient
         return false;
     }
     if (filters.direction >= 1 && filters.direction <= 8 &&
-        resultsProcedureOf(r.IsDiagnostics == 1, r.ProcedureNumber) ==
-            ResultsProcedure::TrenScotoma &&
+        procedureKindOf(r) == ProcedureKind::TrenScotoma &&
         r.WorkMode != kDirections[static_cast<std::size_t>(filters.direction - 1)]) {
         return false;
     }
-    const bool sameProcedure = (r.IsDiagnostics == 1) == isDiagnosticsProcedure(procedure) &&
+    const bool sameProcedure = (r.IsDiagnostics == 1) == isDiagnostics(procedure) &&
                                r.ProcedureNumber == procedureNumberOf(procedure);
     return sameProcedure && procedureFilterKeeps(procedure, r, filters);
 }
 
-ResultsTable FillResultsTable(ResultsProcedure procedure,
-                              const std::vector<StoredRecord>& newestFirst, int patientNumber,
-                              const ResultsFilters& filters, const TableTitles& titles) {
+ResultsTable FillResultsTable(ProcedureKind procedure, const std::vector<StoredRecord>& newestFirst,
+                              int patientNumber, const ResultsFilters& filters,
+                              const TableTitles& titles) {
     ResultsTable table;
     table.procedure = procedure;
     table.titles = ResultsColumnTitles(procedure, titles);
@@ -309,7 +308,7 @@ QStringList ResultsProcedureNames(bool diagnostics) {
             QStringLiteral("Закрепление слияния"), QStringLiteral("Развитие Фузионных резервов")};
 }
 
-QString ResultsScreenCaption(ResultsProcedure procedure) {
+QString ResultsScreenCaption(ProcedureKind procedure) {
     static const QStringList suffixes = {QStringLiteral("Оценка характера зрения (Цветотест)"),
                                          QStringLiteral("Углы косоглазия"),
                                          QStringLiteral("Функциональная скотома"),
@@ -318,10 +317,9 @@ QString ResultsScreenCaption(ResultsProcedure procedure) {
                                          QStringLiteral("Устранение косоглазия"),
                                          QStringLiteral("Закрепление слияния"),
                                          QStringLiteral("Развитие фузионных резервов")};
-    const QString prefix = isDiagnosticsProcedure(procedure)
-                               ? QStringLiteral("Результаты диагностики -  ")
-                               : QStringLiteral("Результаты тренировки - ");
-    return prefix + suffixes.value(static_cast<int>(procedure));
+    const QString prefix = isDiagnostics(procedure) ? QStringLiteral("Результаты диагностики -  ")
+                                                    : QStringLiteral("Результаты тренировки - ");
+    return prefix + suffixes.value(static_cast<int>(procedure) - 1);
 }
 
 } // namespace trelon

@@ -4,8 +4,8 @@
 // The results screen shows the table as it stands here; the graph, the printout and the text
 // export read the same rows.
 #include "config/LangText.h"
+#include "results/ProcedureKind.h"
 #include "results/ResultsFile.h"
-#include "results/ResultsProcedure.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,7 +47,7 @@ struct ResultsRow {
 };
 
 struct ResultsTable {
-    ResultsProcedure procedure = ResultsProcedure::DiagCvetotest;
+    ProcedureKind procedure = ProcedureKind::DiagCvetotest;
     QStringList titles;           // every column, RecordPosition (untitled) last
     std::vector<ResultsRow> rows; // newest first: rows[0] is grid row 1
 
@@ -56,10 +56,10 @@ struct ResultsTable {
 };
 
 // The column titles of a procedure's table.
-QStringList ResultsColumnTitles(ResultsProcedure procedure, const TableTitles& titles);
+QStringList ResultsColumnTitles(ProcedureKind procedure, const TableTitles& titles);
 
 // The column widths in pixels for a grid gridWidth pixels wide; the last is always 1.
-std::vector<int> ResultsColumnWidths(ResultsProcedure procedure, int gridWidth);
+std::vector<int> ResultsColumnWidths(ProcedureKind procedure, int gridWidth);
 
 // The grid's row height in pixels and font size in points for the display scale (kp / 100).
 // They never fall below the readable 14 pixels and 8 points that kp 133 gives.
@@ -70,15 +70,15 @@ struct GridMetrics {
 GridMetrics ResultsGridMetrics(double displayScale);
 
 // True when the record of the patient passes the filters for the shown procedure.
-bool ResultListed(ResultsProcedure procedure, const ResultRecord& record, int patientNumber,
+bool ResultListed(ProcedureKind procedure, const ResultRecord& record, int patientNumber,
                   const ResultsFilters& filters);
 
 // The table from the records of a results file read newest first: the records of the
 // patient and procedure that pass the filters, numbered from the count of listed rows (top)
 // down to 1 (bottom).
-ResultsTable FillResultsTable(ResultsProcedure procedure,
-                              const std::vector<StoredRecord>& newestFirst, int patientNumber,
-                              const ResultsFilters& filters, const TableTitles& titles = {});
+ResultsTable FillResultsTable(ProcedureKind procedure, const std::vector<StoredRecord>& newestFirst,
+                              int patientNumber, const ResultsFilters& filters,
+                              const TableTitles& titles = {});
 
 // A number in the shortest general form (up to 15 significant digits) with a decimal comma;
 // -0 reads 0.
@@ -92,6 +92,6 @@ QString FormatSessionDate(double days);
 QStringList ResultsProcedureNames(bool diagnostics);
 
 // The screen caption while the procedure is shown.
-QString ResultsScreenCaption(ResultsProcedure procedure);
+QString ResultsScreenCaption(ProcedureKind procedure);
 
 } // namespace trelon

@@ -53,7 +53,7 @@ bool ResultsReview::chooseProcedure(int number) {
 }
 
 bool ResultsReview::showProcedure() {
-    if (procedure() == ResultsProcedure::TrenKosogl) {
+    if (procedure() == ProcedureKind::TrenKosogl) {
         filters_.trenKosoglMode = 0;
     }
     table_ = {};
@@ -75,8 +75,11 @@ void ResultsReview::refill() {
     }
 }
 
-ResultsProcedure ResultsReview::procedure() const {
-    return resultsProcedureOf(state_.session.IsDiagnostics == 1, state_.session.ProcedureNumber);
+ProcedureKind ResultsReview::procedure() const {
+    // A number outside 1..4 shows the first procedure of the group.
+    const int number = state_.session.ProcedureNumber;
+    return procedureKindOf(state_.session.IsDiagnostics == 1 ? 1 : 0,
+                           number >= 1 && number <= 4 ? number : 1);
 }
 
 QString ResultsReview::patientLabel() const {

@@ -39,7 +39,7 @@ public:
     // operator and the table keeps the rows read before the error.
     void refill();
 
-    ResultsProcedure procedure() const;
+    ProcedureKind procedure() const;
     ResultsFilters& filters() { return filters_; }
     const ResultsTable& table() const { return table_; }
     QString caption() const { return ResultsScreenCaption(procedure()); }

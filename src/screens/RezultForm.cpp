@@ -244,8 +244,8 @@ void TFormRezult::FormShow() {
     RadioGroupTrenFuz->setItemIndex(0);
     RadioGroupUgol->setItemIndex(0);
     const bool opened = review_.open();
-    BitBtnGraph->setVisible(review_.procedure() != ResultsProcedure::DiagCvetotest);
-    const bool diagnostics = isDiagnosticsProcedure(review_.procedure());
+    BitBtnGraph->setVisible(review_.procedure() != ProcedureKind::DiagCvetotest);
+    const bool diagnostics = isDiagnostics(review_.procedure());
     RadioGroupDiagTren->setItemIndex(diagnostics ? 0 : 1);
     ComboBoxExp->clear();
     ComboBoxExp->addItems(ResultsProcedureNames(diagnostics));
@@ -259,15 +259,15 @@ void TFormRezult::FormShow() {
 
 RadioGroupWidget* TFormRezult::procedureGroup() const {
     switch (review_.procedure()) {
-    case ResultsProcedure::TrenKosogl:
+    case ProcedureKind::TrenKosogl:
         return RadioGroupTrenKosogl;
-    case ResultsProcedure::TrenBifics:
+    case ProcedureKind::TrenBifics:
         return RadioGroupBifix;
-    case ResultsProcedure::DiagScotoma:
+    case ProcedureKind::DiagScotoma:
         return RadioGroupScotoma;
-    case ResultsProcedure::DiagFuzia:
+    case ProcedureKind::DiagFuzia:
         return RadioGroupFuz;
-    case ResultsProcedure::TrenCvetotest:
+    case ProcedureKind::TrenCvetotest:
         return RadioGroupTrenFuz;
     default:
         return nullptr;
@@ -280,14 +280,14 @@ void TFormRezult::showProcedure() {
                                 RadioGroupFuz, RadioGroupTrenFuz, RadioGroupUgol}) {
         g->hide();
     }
-    if (review_.procedure() == ResultsProcedure::TrenKosogl) {
+    if (review_.procedure() == ProcedureKind::TrenKosogl) {
         RadioGroupTrenKosogl->setItemIndex(0);
     }
     if (RadioGroupWidget* g = procedureGroup()) {
         g->show();
     }
-    RadioGroupUgol->setVisible(review_.procedure() == ResultsProcedure::TrenScotoma);
-    PanelKosogl->setVisible(review_.procedure() != ResultsProcedure::DiagCvetotest);
+    RadioGroupUgol->setVisible(review_.procedure() == ProcedureKind::TrenScotoma);
+    PanelKosogl->setVisible(review_.procedure() != ProcedureKind::DiagCvetotest);
     LabelFamily->setText(review_.patientLabel());
     setWindowTitle(review_.caption());
     layoutControls();
@@ -323,7 +323,7 @@ void TFormRezult::RadioGroupDiagTrenClick(int index) {
         BitBtnGraph->show();
     }
     showProcedure();
-    if (review_.procedure() == ResultsProcedure::DiagCvetotest) {
+    if (review_.procedure() == ProcedureKind::DiagCvetotest) {
         showGraph(false);
         BitBtnGraph->hide();
     } else if (graphShown()) {
@@ -339,7 +339,7 @@ void TFormRezult::ComboBoxExpChange(int index) {
         close();
         return;
     }
-    const bool colourTest = review_.procedure() == ResultsProcedure::DiagCvetotest;
+    const bool colourTest = review_.procedure() == ProcedureKind::DiagCvetotest;
     if (colourTest) {
         showGraph(false);
     }
@@ -508,7 +508,7 @@ void TFormRezult::showGraph(bool shown) {
                                : QStringLiteral("Показать график"));
     PanelPrint->setVisible(shown);
     PanelGraph->setVisible(shown);
-    RadioGroupScotoma->setVisible(review_.procedure() == ResultsProcedure::DiagScotoma);
+    RadioGroupScotoma->setVisible(review_.procedure() == ProcedureKind::DiagScotoma);
     layoutControls();
     if (shown) {
         redrawGraph();

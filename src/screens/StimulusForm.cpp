@@ -8,6 +8,7 @@
 #include "gui/QtTimer.h"
 #include "platform/PlatformSeams.h"
 #include "procedures/StimulusRun.h"
+#include "registry/ProcedureRegistry.h"
 #include "state/SharedState.h"
 
 #include <QGuiApplication>
@@ -62,7 +63,7 @@ TForm1::TForm1(SharedState& state, Dialogs* dialogs, const PlatformSeams* seams,
         seams = &ownSeams_->seams;
     }
     StimulusHost& host = *this;
-    run_ = std::make_unique<StimulusRun>(state, *seams, host);
+    run_ = std::make_unique<StimulusRun>(state, *seams, host, makeRegisteredProcedure);
 }
 
 TForm1::~TForm1() {

@@ -6,8 +6,8 @@
 // The screen forwards its events to the handlers here and mirrors controls() into its
 // widgets after each call; the Timer1 state it runs its 200 ms timer by is timer1Running().
 #include "display/DisplayResult.h"
+#include "results/ProcedureKind.h"
 #include "setup/ProcedureSetupControls.h"
-#include "state/ProcedureKind.h"
 
 #include <QString>
 #include <functional>

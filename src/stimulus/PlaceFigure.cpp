@@ -1,7 +1,7 @@
 #include "stimulus/PlaceFigure.h"
 
 #include "display/DisplayDevice.h"
-#include "state/ProcedureKind.h"
+#include "results/ProcedureKind.h"
 #include "state/SharedState.h"
 #include "stimulus/PaletteRoutines.h"
 #include "stimulus/SceneConversions.h"

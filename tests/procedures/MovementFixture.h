@@ -9,6 +9,7 @@
 #include "support/DisplayTestSupport.h"
 #include "support/FakeSeams.h"
 #include "support/FakeStimulusHost.h"
+#include "support/ProcedureRuns.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -88,7 +89,7 @@ inline std::vector<int> differences(const Pixels& a, const Pixels& b) {
 class MovementFixture : public ::testing::Test, protected FakeSeams {
 protected:
     void SetUp() override {
-        run = std::make_unique<StimulusRun>(state, seams, host);
+        run = std::make_unique<StimulusRun>(state, seams, host, makeTestedProcedure);
         device = makeDevice(QSize(kClientWidth, kClientHeight));
         state.display.DisplayDevice = device;
         ASSERT_EQ(device->createPrimarySurface(state.display.PrimarySurface), DisplayResult::Ok);

@@ -10,7 +10,7 @@ TEST_F(StimulusLifecycleTest, CreationSetsPaletteEntriesTimerAndSoundDevice) {
     state.indices = {1, 2, 3, 4, 30, 5, 6, 7, 8};
     state.settings.TimeShowRezult = 7000;
     state.settings.MyDeviceType = 3;
-    RecordingRun created(state, seams, host);
+    RecordingRun created(state, seams, host, makeTestedProcedure);
 
     const PaletteIndices& indices = state.indices;
     EXPECT_EQ(indices.IndexBlue, 21);

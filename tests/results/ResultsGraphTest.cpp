@@ -11,12 +11,12 @@ using namespace trelon;
 namespace {
 
 // A table of the procedure whose rows (newest first) carry the given values.
-ResultsTable tableOf(ResultsProcedure procedure, const std::vector<double>& newestFirst,
+ResultsTable tableOf(ProcedureKind procedure, const std::vector<double>& newestFirst,
                      const std::vector<int>& objectNumbers = {}) {
     std::vector<StoredRecord> records;
     for (std::size_t i = 0; i < newestFirst.size(); ++i) {
         ResultRecord r;
-        r.IsDiagnostics = isDiagnosticsProcedure(procedure) ? 1 : 0;
+        r.IsDiagnostics = isDiagnostics(procedure) ? 1 : 0;
         r.ProcedureNumber = static_cast<std::uint16_t>(procedureNumberOf(procedure));
         r.ValueX = newestFirst[i];
         r.ValueY = newestFirst[i] / 2;
@@ -39,7 +39,7 @@ struct Drawn {
 } // namespace
 
 TEST(ResultsGraphTest, AxisBoundsEncloseTheValuesInWholeUnits) {
-    const GraphData graph = BuildGraphData(tableOf(ResultsProcedure::DiagFuzia, {7.2, 2.5, 4}), {});
+    const GraphData graph = BuildGraphData(tableOf(ProcedureKind::DiagFuzia, {7.2, 2.5, 4}), {});
     EXPECT_DOUBLE_EQ(graph.rangeMin, 2.5);
     EXPECT_DOUBLE_EQ(graph.rangeMax, 7.2);
     const AxisBounds bounds = ScreenAxisBounds(graph.rangeMin, graph.rangeMax);
@@ -59,7 +59,7 @@ TEST(ResultsGraphTest, AxisBoundsEncloseTheValuesInWholeUnits) {
 }
 
 TEST(ResultsGraphTest, SessionsRunFromTheOldestAtTheLeftAndTheReadOutFollowsThePointer) {
-    const Drawn drawn(BuildGraphData(tableOf(ResultsProcedure::DiagKosogl, {3, 2, 1}), {}));
+    const Drawn drawn(BuildGraphData(tableOf(ProcedureKind::DiagKosogl, {3, 2, 1}), {}));
     EXPECT_EQ(drawn.points[3].x, 20);  // oldest
     EXPECT_EQ(drawn.points[1].x, 120); // newest, 50 px per session
     EXPECT_EQ(drawn.points[1].date, QStringLiteral("12.7.26"));
@@ -75,7 +75,7 @@ TEST(ResultsGraphTest, SessionsRunFromTheOldestAtTheLeftAndTheReadOutFollowsTheP
 }
 
 TEST(ResultsGraphTest, AMultiRowSelectionPlotsOnlyItsRows) {
-    const ResultsTable table = tableOf(ResultsProcedure::DiagKosogl, {7, 6, 5, 4, 3, 2, 1});
+    const ResultsTable table = tableOf(ProcedureKind::DiagKosogl, {7, 6, 5, 4, 3, 2, 1});
     const GraphData graph = BuildGraphData(table, {}, 5, 3);
     EXPECT_EQ(graph.firstRow, 3);
     EXPECT_EQ(graph.lastRow, 5);
@@ -88,22 +88,21 @@ TEST(ResultsGraphTest, AMultiRowSelectionPlotsOnlyItsRows) {
 TEST(ResultsGraphTest, ReserveMarkersAreBlueForNegativeReservesAndLegendsFollowTheChoice) {
     ResultsFilters filters;
     const GraphData reserves =
-        BuildGraphData(tableOf(ResultsProcedure::DiagFuzia, {3, 2, 1}, {1, 2, 1}), filters);
+        BuildGraphData(tableOf(ProcedureKind::DiagFuzia, {3, 2, 1}, {1, 2, 1}), filters);
     EXPECT_FALSE(reserves.twoSeries);
     EXPECT_EQ(reserves.points[1].blueMarker, true);
     EXPECT_EQ(reserves.points[0].blueMarker, false);
     EXPECT_EQ(reserves.legendSecond, QStringLiteral("отрицательные резервы"));
     filters.fuzType = 5; // "Границы нескрещенные"
-    const GraphData limits =
-        BuildGraphData(tableOf(ResultsProcedure::DiagFuzia, {3}, {4}), filters);
+    const GraphData limits = BuildGraphData(tableOf(ProcedureKind::DiagFuzia, {3}, {4}), filters);
     EXPECT_EQ(limits.printTitle, QStringLiteral("Границы фузии"));
     EXPECT_EQ(limits.printLegendFirst, QString());
     EXPECT_EQ(limits.printLegendSecond, QStringLiteral("Границы фузии нескрещенные"));
 }
 
 TEST(ResultsGraphTest, MoreThanAThousandSessionsDrawWithoutOverrunningThePointTable) {
-    const Drawn drawn(BuildGraphData(
-        tableOf(ResultsProcedure::TrenCvetotest, std::vector<double>(1200, 1.0)), {}));
+    const Drawn drawn(
+        BuildGraphData(tableOf(ProcedureKind::TrenCvetotest, std::vector<double>(1200, 1.0)), {}));
     EXPECT_EQ(drawn.points.size(), static_cast<std::size_t>(kGraphPointEntries + 1));
     EXPECT_NE(drawn.points[1000].x, -1);
     EXPECT_TRUE(GraphReadOutAt(drawn.points, 1200, 20).has_value());

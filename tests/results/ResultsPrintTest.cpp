@@ -24,7 +24,7 @@ ResultsTable kosoglTable(int sessions) {
     for (int i = 8 * sessions - 1; i >= 0; --i) {
         records.push_back({i, generatedResult(i, 3, QStringLiteral("Ковалёва"))});
     }
-    return FillResultsTable(ResultsProcedure::DiagKosogl, records, 3, {});
+    return FillResultsTable(ProcedureKind::DiagKosogl, records, 3, {});
 }
 
 } // namespace

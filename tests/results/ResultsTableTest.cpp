@@ -18,10 +18,10 @@ std::vector<StoredRecord> newestFirst(const std::vector<ResultRecord>& oldestFir
     return stored;
 }
 
-ResultRecord session(ResultsProcedure procedure, double distance, double valueX = 1) {
+ResultRecord session(ProcedureKind procedure, double distance, double valueX = 1) {
     ResultRecord r;
     r.PatientNumber = 4;
-    r.IsDiagnostics = isDiagnosticsProcedure(procedure) ? 1 : 0;
+    r.IsDiagnostics = isDiagnostics(procedure) ? 1 : 0;
     r.ProcedureNumber = static_cast<std::uint16_t>(procedureNumberOf(procedure));
     r.DistanceCm = distance;
     r.ValueX = valueX;
@@ -41,22 +41,21 @@ QStringList column(const ResultsTable& table, int c) {
 } // namespace
 
 TEST(ResultsTableTest, AProcedureWithoutSessionsListsNothing) {
-    const auto records = newestFirst({session(ResultsProcedure::DiagKosogl, 100)});
-    const ResultsTable table = FillResultsTable(ResultsProcedure::TrenBifics, records, 4, {});
+    const auto records = newestFirst({session(ProcedureKind::DiagKosogl, 100)});
+    const ResultsTable table = FillResultsTable(ProcedureKind::TrenBifics, records, 4, {});
     EXPECT_EQ(table.rowCount(), 0);
     EXPECT_EQ(table.columnCount(), 11);
     EXPECT_EQ(table.titles.first(), QStringLiteral("N"));
 }
 
 TEST(ResultsTableTest, DistanceFilterListsEveryDistanceUnderAllAndOnlyTheCheckedOnesOtherwise) {
-    const auto records = newestFirst({session(ResultsProcedure::DiagKosogl, 50, 1),
-                                      session(ResultsProcedure::DiagKosogl, 100, 2),
-                                      session(ResultsProcedure::DiagKosogl, 150, 3),
-                                      session(ResultsProcedure::DiagKosogl, 500, 4)});
+    const auto records = newestFirst(
+        {session(ProcedureKind::DiagKosogl, 50, 1), session(ProcedureKind::DiagKosogl, 100, 2),
+         session(ProcedureKind::DiagKosogl, 150, 3), session(ProcedureKind::DiagKosogl, 500, 4)});
     ResultsFilters filters;
     filters.distances[1] = true; // "1 м"; ignored while "все" is checked
     auto values = [&] {
-        return column(FillResultsTable(ResultsProcedure::DiagKosogl, records, 4, filters), 6);
+        return column(FillResultsTable(ProcedureKind::DiagKosogl, records, 4, filters), 6);
     };
     EXPECT_EQ(values(), (QStringList{QStringLiteral("  4"), QStringLiteral("  3"),
                                      QStringLiteral("  2"), QStringLiteral("  1")}));
@@ -71,11 +70,11 @@ TEST(ResultsTableTest, RowsAreNumberedFromTheCountDownWhateverTheirPositions) {
     std::vector<ResultRecord> records;
     for (int i = 0; i < 7; ++i) {
         records.push_back(
-            session(i % 2 ? ResultsProcedure::DiagFuzia : ResultsProcedure::DiagKosogl, 100, i));
+            session(i % 2 ? ProcedureKind::DiagFuzia : ProcedureKind::DiagKosogl, 100, i));
     }
     records[4].PatientNumber = 9; // another patient's session in the same file
     const ResultsTable table =
-        FillResultsTable(ResultsProcedure::DiagKosogl, newestFirst(records), 4, {});
+        FillResultsTable(ProcedureKind::DiagKosogl, newestFirst(records), 4, {});
     EXPECT_EQ(column(table, 0),
               (QStringList{QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("1")}));
     EXPECT_EQ(column(table, 8),
@@ -84,20 +83,20 @@ TEST(ResultsTableTest, RowsAreNumberedFromTheCountDownWhateverTheirPositions) {
 }
 
 TEST(ResultsTableTest, CellsKeepTheirPrefixesAndScotomaExtentsLoseTheirSign) {
-    ResultRecord scotoma = session(ResultsProcedure::DiagScotoma, 100);
+    ResultRecord scotoma = session(ProcedureKind::DiagScotoma, 100);
     scotoma.DirectionValues = {-2.5, 3, -0.0, 4, 1, -1.25, 2, 3};
     ResultsTable table =
-        FillResultsTable(ResultsProcedure::DiagScotoma, newestFirst({scotoma}), 4, {});
+        FillResultsTable(ProcedureKind::DiagScotoma, newestFirst({scotoma}), 4, {});
     EXPECT_EQ(table.rows[0].cells.mid(2),
               (QStringList{QStringLiteral("  100"), QStringLiteral("Первая"), QStringLiteral("2,5"),
                            QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("4"),
                            QStringLiteral("1"), QStringLiteral("1,25"), QStringLiteral("2"),
                            QStringLiteral("3"), QStringLiteral("1")}));
 
-    ResultRecord kosogl = session(ResultsProcedure::TrenKosogl, 200, -1.5);
+    ResultRecord kosogl = session(ProcedureKind::TrenKosogl, 200, -1.5);
     kosogl.WorkMode = 2;
     kosogl.ObjectSize = 1.3;
-    table = FillResultsTable(ResultsProcedure::TrenKosogl, newestFirst({kosogl}), 4, {});
+    table = FillResultsTable(ProcedureKind::TrenKosogl, newestFirst({kosogl}), 4, {});
     EXPECT_EQ(
         table.rows[0].cells.mid(2, 6),
         (QStringList{QStringLiteral("  1,3"), QStringLiteral("  200"), QStringLiteral("Первая"),
@@ -105,12 +104,12 @@ TEST(ResultsTableTest, CellsKeepTheirPrefixesAndScotomaExtentsLoseTheirSign) {
 }
 
 TEST(ResultsTableTest, ColourTestUnderSwappedFiltersNamesTheEyeAndSquintAsTheScreenDid) {
-    ResultRecord convergent = session(ResultsProcedure::DiagCvetotest, 100, 4);
+    ResultRecord convergent = session(ProcedureKind::DiagCvetotest, 100, 4);
     convergent.FilterPosition = 2;
-    ResultRecord rightEye = session(ResultsProcedure::DiagCvetotest, 100, 1);
+    ResultRecord rightEye = session(ProcedureKind::DiagCvetotest, 100, 1);
     rightEye.FilterPosition = 2;
-    const ResultsTable table = FillResultsTable(ResultsProcedure::DiagCvetotest,
-                                                newestFirst({convergent, rightEye}), 4, {});
+    const ResultsTable table =
+        FillResultsTable(ProcedureKind::DiagCvetotest, newestFirst({convergent, rightEye}), 4, {});
     EXPECT_EQ(column(table, 5),
               (QStringList{QStringLiteral("  Монокулярное зрение, ведущий левый"),
                            QStringLiteral("  Одновременное зрение, сходящееся косоглазие")}));

@@ -52,7 +52,7 @@ TEST_F(ResultsReviewTest, OpeningStartsWithDiagnosticsOneAndAMissingFileCloses) 
     state.SessionAborted = true;
     ASSERT_TRUE(review.open());
     EXPECT_FALSE(state.SessionAborted);
-    EXPECT_EQ(review.procedure(), ResultsProcedure::DiagCvetotest);
+    EXPECT_EQ(review.procedure(), ProcedureKind::DiagCvetotest);
     EXPECT_EQ(positions(), (Positions{17, 9, 1}));
     ASSERT_TRUE(review.chooseGroup(false));
     EXPECT_EQ(state.session.IsDiagnostics, 0);

@@ -145,7 +145,7 @@ protected:
         for (int i = 8 * sessions - 1; i >= 0; --i) {
             records.push_back({i, generatedResult(i, 3, kName)});
         }
-        return FillResultsTable(ResultsProcedure::DiagKosogl, records, 3, {});
+        return FillResultsTable(ProcedureKind::DiagKosogl, records, 3, {});
     }
 
     CupsPdf cups;

@@ -3,6 +3,7 @@
 // program's StimulusRun or a test's subclass of it) over the fake seams, in a fake window.
 #include "procedures/StimulusRun.h"
 #include "support/FakeStimulusHost.h"
+#include "support/ProcedureRuns.h"
 #include "support/StimulusScreenFixture.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ protected:
     // The screen of the given size and the run on it.
     void openRun(QSize size) {
         openScreen(size);
-        run = std::make_unique<RunClass>(state, seams, host);
+        run = std::make_unique<RunClass>(state, seams, host, makeTestedProcedure);
     }
 
     FakeStimulusHost host;
