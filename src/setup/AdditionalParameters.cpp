@@ -203,7 +203,7 @@ void AdditionalParameters::applyCommon(const Values& v) {
     s.TimeTrenKosogl2 = v.bystro;
 }
 
-bool AdditionalParameters::BitBtn2Click() {
+bool AdditionalParameters::apply() {
     Values values;
     if (!readValues(values)) {
         return false;
@@ -214,7 +214,7 @@ bool AdditionalParameters::BitBtn2Click() {
     return true;
 }
 
-bool AdditionalParameters::BitBtnSaveParamClick() {
+bool AdditionalParameters::saveParameters() {
     Values v;
     if (!readValues(v)) {
         return false;
@@ -247,21 +247,21 @@ bool AdditionalParameters::BitBtnSaveParamClick() {
     return true;
 }
 
-void AdditionalParameters::UpDown4MouseDown(bool lowerHalf, bool shift) {
+void AdditionalParameters::stepSlowMoveTime(bool lowerHalf, bool shift) {
     if (const std::optional<int> value = strToInt(controls_.EditTimeMedlenno)) {
         controls_.EditTimeMedlenno =
             QString::number(*value + (lowerHalf ? -1 : 1) * (shift ? 10 : 1));
     }
 }
 
-void AdditionalParameters::UpDown5MouseDown(bool lowerHalf, bool shift) {
+void AdditionalParameters::stepFastMoveTime(bool lowerHalf, bool shift) {
     if (const std::optional<int> value = strToInt(controls_.EditTimeBystro)) {
         controls_.EditTimeBystro =
             QString::number(*value + (lowerHalf ? -1 : 1) * (shift ? 10 : 1));
     }
 }
 
-void AdditionalParameters::Button1Click() {
+void AdditionalParameters::showPictureSizes() {
     controls_.picturesShown = true;
 }
 
@@ -280,7 +280,7 @@ bool AdditionalParameters::readPictureSizes(std::array<int, kPictureCount>& perc
     return true;
 }
 
-void AdditionalParameters::BitBtn3Click() {
+void AdditionalParameters::applyPictureSizes() {
     std::array<int, kPictureCount> percent{};
     if (!readPictureSizes(percent)) {
         return;
@@ -292,12 +292,12 @@ void AdditionalParameters::BitBtn3Click() {
     controls_.picturesShown = false;
 }
 
-void AdditionalParameters::BitBtn4Click() {
+void AdditionalParameters::cancelPictureSizes() {
     fillPictureRows();
     controls_.picturesShown = false;
 }
 
-void AdditionalParameters::BitBtn5Click() {
+void AdditionalParameters::savePictureSizes() {
     std::array<int, kPictureCount> percent{};
     if (!readPictureSizes(percent)) {
         return;

@@ -63,22 +63,24 @@ public:
     // screen then closes.
     void ApplicationEvents1Deactivate();
 
-    // The operator chose item (0 High, 1 Middle, 2 Low).
-    void RadioGroupContrastClick(int item);
-    void RadioButtonRedBlueClick() { chooseGlasses(GlassesRedBlue); }
-    void RadioButtonRedGreenClick() { chooseGlasses(GlassesRedGreen); }
+    // RadioGroupContrast: the operator chose item (0 High, 1 Middle, 2 Low).
+    void chooseContrast(int item);
+    void chooseRedBlueGlasses() { chooseGlasses(GlassesRedBlue); }   // RadioButtonRedBlue
+    void chooseRedGreenGlasses() { chooseGlasses(GlassesRedGreen); } // RadioButtonRedGreen
     // The set-up screen keeps this screen's level choice equal to its own: the contrast
     // handler runs when the choice changes.
     void setContrastChoice(int level);
 
     // The operator's text in field (EditBR .. EditSB); the rules may change it.
-    void EditChange(int field, const QString& text);
-    void SpinButtonUpClick(int field);
-    void SpinButtonDownClick(int field);
-    // Store: the twelve keys of the chosen glasses and level, one rewrite of Class.ini.
-    void BtnHighClick();
-    // Refresh: the fields from the role colours, discarding what was not accepted.
-    void Button1Click() { refresh(false); }
+    void editField(int field, const QString& text);
+    void stepFieldUp(int field);   // the field's SpinButton, upper half
+    void stepFieldDown(int field); // the field's SpinButton, lower half
+    // BtnHigh "Записать": the twelve keys of the chosen glasses and level, one rewrite of
+    // Class.ini.
+    void storeColours();
+    // Button1 "Отказ от изменений": the fields from the role colours, discarding what was not
+    // accepted.
+    void discardChanges() { refresh(false); }
 
     const QString& fieldText(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     int contrastItem() const { return contrastItem_; }

@@ -4,7 +4,8 @@
 // flicker preview, and the start that copies every choice into the session parameters.
 //
 // The screen forwards its events to the handlers here and mirrors controls() into its
-// widgets after each call; the Timer1 state it runs its 200 ms timer by is timer1Running().
+// widgets after each call; the Timer1 state it runs its 200 ms timer by is timer1Running(),
+// each tick calling blinkFlickerPreview().
 #include "display/DisplayResult.h"
 #include "results/ProcedureKind.h"
 #include "setup/ProcedureSetupControls.h"
@@ -15,6 +16,7 @@
 namespace trelon {
 
 class Dialogs;
+struct SetupRow;
 struct SharedState;
 
 // What the main window's patient boxes hold when the screen needs them.
@@ -61,16 +63,8 @@ public:
 
     // The operator chose item of a radio group: stores it and runs the group's handler.
     void choose(SetupControl group, int item);
-    void RadioGroupWorkClick();
-    void RadioGroupFrecClick();
-    void RadioGroupMelkanClick();
-    void RadioGroupBifixMoveClick();
-    void RadioGroupTrenObjClick();
-    void RadioGroupTrenFuzObjClick();
-    void RadioGroupTestObjClick();
-    void RadioGroupObjFuzClick();
-    void RadioGroupScotomObjClick();
-    void Timer1Timer();
+    // Timer1: one step of the flicker preview of the chosen variant.
+    void blinkFlickerPreview();
 
     // Shows the picture of the chosen item of an object group beside it, on the primary.
     void PreviewPicture(SetupControl group);
@@ -96,10 +90,10 @@ private:
     int item(SetupControl id) const { return control(id).itemIndex; }
     QRect& rect(SetupControl id) { return control(id).rect; }
 
-    void showProcedureControls(ProcedureKind procedure);
-    void showWorkModeGroups();
-    void resetPreviewLabels();
-    void enableSamolet();
+    void showProcedureControls(const SetupRow& row);
+    void applyFlickerFrequency(); // RadioGroupFrec
+    void applyFlickerVariant();   // RadioGroupMelkan
+    void fillFusionSizes();       // RadioGroupObjFuz
     void highlightSwatch(int level);
     void chooseColours();
     void fillSessionParams();

@@ -107,9 +107,9 @@ bool ProcedureSetup::finishSession(const PatientBoxes& boxes) {
         FormActivate(boxes);
     }
     previewDrawn_ = false;
-    enableSamolet();
+    enableAirplaneDirections(controls_);
     if (shows(C::RadioGroupFrec)) {
-        resetPreviewLabels();
+        resetFlickerSquares(controls_);
     }
     timer1Running_ = !aborted && item(C::RadioGroupFrec) != 0;
     state_.session.FlickerHz = 0;

@@ -53,10 +53,10 @@ TEST_F(ProcedureSetupPaint, SwatchClickChoosesTheLevelFrameAndColours) {
     EXPECT_EQ(state.ContrastLevel, 2);
     EXPECT_EQ(state.session.ContrastLevel, 2);
     EXPECT_EQ(setup->highlightedLevel(), 2);
-    EXPECT_EQ(rect(C::lt).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
-    EXPECT_EQ(rect(C::ll).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
-    EXPECT_EQ(rect(C::lr).topLeft(), QPoint(setup->swatchX() + 164, top + 50 - 5));
-    EXPECT_EQ(rect(C::lb).topLeft(), QPoint(setup->swatchX() - 7, top + 50 + 43));
+    EXPECT_EQ(rect(C::FrameTop).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
+    EXPECT_EQ(rect(C::FrameLeft).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
+    EXPECT_EQ(rect(C::FrameRight).topLeft(), QPoint(setup->swatchX() + 164, top + 50 - 5));
+    EXPECT_EQ(rect(C::FrameBottom).topLeft(), QPoint(setup->swatchX() - 7, top + 50 + 43));
     const RoleColours middle = levelColours(2);
     EXPECT_EQ(state.roles.ColorRed, middle.ColorRed);
     EXPECT_EQ(entry(state.indices.IndexRed), middle.ColorRed);
@@ -72,10 +72,10 @@ TEST_F(ProcedureSetupPaint, ClickBetweenOrBesideSwatchesKeepsLevelButReappliesIt
     open(P::DiagCvetotest);
     setup->FormMouseDown(setup->swatchX() + 10, setup->swatchY() + 60);
     ASSERT_EQ(state.ContrastLevel, 2);
-    const QRect frame = rect(C::lt);
+    const QRect frame = rect(C::FrameTop);
 
-    const int left = rect(C::ll).x();
-    const int right = rect(C::lr).x();
+    const int left = rect(C::FrameLeft).x();
+    const int right = rect(C::FrameRight).x();
     const int top = setup->swatchY();
     const QPoint misses[] = {
         {left + 10, top + 45},  // between swatches 1 and 2
@@ -90,7 +90,7 @@ TEST_F(ProcedureSetupPaint, ClickBetweenOrBesideSwatchesKeepsLevelButReappliesIt
         state.roles = RoleColours{1, 2, 3, 4}; // colours out of step with the level
         setup->FormMouseDown(miss.x(), miss.y());
         EXPECT_EQ(state.ContrastLevel, 2);
-        EXPECT_EQ(rect(C::lt), frame);
+        EXPECT_EQ(rect(C::FrameTop), frame);
         EXPECT_EQ(state.roles.ColorBlue, levelColours(2).ColorBlue);
         EXPECT_EQ(entry(state.indices.IndexBlue), levelColours(2).ColorBlue);
     }

@@ -241,7 +241,7 @@ TEST_F(ProcedureSetupStart, AfterASessionFrequencyIsZeroAndThePreviewSteady) {
     open(P::TrenKosogl);
     setup->choose(C::RadioGroupFrec, 4);
     setup->choose(C::RadioGroupMelkan, 3);
-    setup->Timer1Timer();
+    setup->blinkFlickerPreview();
     start();
     EXPECT_EQ(state.session.FlickerHz, 6);
     EXPECT_EQ(state.session.FlickerVariant, 4);
@@ -252,8 +252,9 @@ TEST_F(ProcedureSetupStart, AfterASessionFrequencyIsZeroAndThePreviewSteady) {
     EXPECT_EQ(state.session.FlickerVariant, 0);
     EXPECT_FALSE(setup->timer1Running());
     EXPECT_FALSE(setup->previewDrawn());
-    for (C label :
-         {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5, C::Label6, C::Label7, C::Label8}) {
+    for (C label : {C::FlickerRedSquare, C::FlickerBlueSquare, C::FlickerBothRedHalf,
+                    C::FlickerBothBlueHalf, C::FlickerCheckerRed1, C::FlickerCheckerBlue1,
+                    C::FlickerCheckerRed2, C::FlickerCheckerBlue2}) {
         EXPECT_TRUE(shows(label));
     }
     // The airplane's direction stays usable only with the airplane.
