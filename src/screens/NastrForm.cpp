@@ -201,7 +201,7 @@ void TNastrForm::FormCreate() {
     RadioGroupContrast->setItems({text("RadioGroupContrast3", "Низкий"),
                                   text("RadioGroupContrast2", "Средний"),
                                   text("RadioGroupContrast1", "Большой")});
-    calibration_.FormCreate();
+    calibration_.startUp();
     placeControls();
     syncFromCalibration();
 }
@@ -245,7 +245,7 @@ void TNastrForm::syncFromCalibration() {
 void TNastrForm::FormActivate() {
     activated_ = false;
     placeControls();
-    calibration_.FormActivate(screenSize());
+    calibration_.activate(screenSize());
     syncFromCalibration();
     presenter_->connectToDevice();
     activated_ = true;
@@ -265,7 +265,7 @@ void TNastrForm::BitBtn1Click() {
 }
 
 void TNastrForm::ApplicationEvents1Deactivate() {
-    calibration_.ApplicationEvents1Deactivate();
+    calibration_.focusLost();
     close();
 }
 
@@ -275,7 +275,7 @@ void TNastrForm::applicationDeactivated() {
 
 void TNastrForm::done(int result) {
     activated_ = false;
-    calibration_.FormClose();
+    calibration_.close();
     ModalScreen::done(result);
 }
 

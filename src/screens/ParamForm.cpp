@@ -83,7 +83,7 @@ TFormParam::TFormParam(SharedState& state, QWidget* parent)
     } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screenSize = primary->size();
     }
-    setup_.FormCreate(screenSize);
+    setup_.layOut(screenSize);
     syncFromSetup();
 }
 
@@ -218,19 +218,19 @@ void TFormParam::schedulePaint() {
 }
 
 void TFormParam::FormActivate() {
-    setup_.FormActivate(patientBoxes());
+    setup_.activate(patientBoxes());
     setCursor(programCursor_);
     syncFromSetup();
     schedulePaint();
 }
 
 void TFormParam::FormPaint() {
-    setup_.FormPaint();
+    setup_.drawScreen();
     presenter_->connectToDevice();
 }
 
 void TFormParam::FormMouseDown(int x, int y) {
-    setup_.FormMouseDown(x, y);
+    setup_.chooseSwatchAt(x, y);
     syncFromSetup();
 }
 
@@ -323,7 +323,7 @@ void TFormParam::BitBtn2Click() {
 }
 
 void TFormParam::ApplicationEvents1Deactivate() {
-    setup_.ApplicationEvents1Deactivate();
+    setup_.focusLost();
     syncFromSetup();
     close();
 }
@@ -338,7 +338,7 @@ void TFormParam::applicationDeactivated() {
 }
 
 void TFormParam::done(int result) {
-    setup_.FormClose();
+    setup_.close();
     Timer1->stop();
     ModalScreen::done(result);
 }

@@ -91,7 +91,7 @@ void TFormParamSp::FormCreate() {
                    kRed),
             &QPushButton::clicked, this, &TFormParamSp::BitBtn1Click);
 
-    parameters_.FormCreate();
+    parameters_.fillFromSettings();
     syncFromParameters();
 }
 
@@ -258,7 +258,7 @@ void TFormParamSp::centrePanels() {
 
 void TFormParamSp::FormActivate() {
     syncToParameters();
-    parameters_.FormActivate();
+    parameters_.activate();
     centrePanels();
     syncFromParameters();
 }
@@ -306,7 +306,7 @@ void TFormParamSp::BitBtn5Click() {
 }
 
 void TFormParamSp::ApplicationEvents1Deactivate() {
-    parameters_.ApplicationEvents1Deactivate();
+    parameters_.focusLost();
     close();
 }
 

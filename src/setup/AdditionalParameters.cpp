@@ -98,7 +98,7 @@ AdditionalParameters::AdditionalParameters(SharedState& state, Dialogs& dialogs)
     }
 }
 
-void AdditionalParameters::FormCreate() {
+void AdditionalParameters::fillFromSettings() {
     const Settings& settings = state_.settings;
     controls_.redBlue = settings.GlassesType == GlassesRedBlue;
     for (const ParamGroupDesign& design : designs()) {
@@ -132,7 +132,7 @@ void AdditionalParameters::fillPictureRows() {
     }
 }
 
-void AdditionalParameters::FormActivate() {
+void AdditionalParameters::activate() {
     state_.SessionAborted = false;
     controls_.redBlue = state_.settings.GlassesType == GlassesRedBlue;
 }
@@ -321,7 +321,7 @@ void AdditionalParameters::savePictureSizes() {
     controls_.picturesShown = false;
 }
 
-void AdditionalParameters::ApplicationEvents1Deactivate() {
+void AdditionalParameters::focusLost() {
     state_.SessionAborted = true;
 }
 

@@ -63,12 +63,12 @@ public:
     AdditionalParameters(SharedState& state, Dialogs& dialogs);
     void setDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
 
-    // Creation (once, after the settings are loaded): every control from the settings;
+    // Creation (FormCreate, once, after the settings are loaded): every control from the settings;
     // groups without a setting of their own show their design choices, and the amplitudes
     // take them.
-    void FormCreate();
-    // Each opening: SessionAborted cleared, the glasses button of GlassesType.
-    void FormActivate();
+    void fillFromSettings();
+    // Each opening (FormActivate): SessionAborted cleared, the glasses button of GlassesType.
+    void activate();
 
     // BitBtn2 "Применить": true when the values were applied and the screen closes.
     bool apply();
@@ -88,7 +88,7 @@ public:
     // BitBtn5: asks "Сохранить изменения?"; Yes applies and writes the sizes.
     void savePictureSizes();
 
-    void ApplicationEvents1Deactivate();
+    void focusLost(); // ApplicationEvents1 OnDeactivate: the screen then closes
 
     ParamControls& controls() { return controls_; }
     const ParamControls& controls() const { return controls_; }

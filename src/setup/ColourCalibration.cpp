@@ -120,7 +120,7 @@ ColourCalibration::ColourCalibration(SharedState& state, Dialogs& dialogs)
     }
 }
 
-void ColourCalibration::FormCreate() {
+void ColourCalibration::startUp() {
     const int contrast = state_.settings.Contrast;
     contrastItem_ = contrast < 1 ? -1 : std::min(contrast, kLevelCount) - 1;
     ApplyStartingColours(state_);
@@ -128,7 +128,7 @@ void ColourCalibration::FormCreate() {
     fillFields();
 }
 
-void ColourCalibration::FormActivate(QSize client) {
+void ColourCalibration::activate(QSize client) {
     // 2. The saved copy and the fields.
     state_.SavedColors = state_.roles;
     fillFields();
@@ -207,12 +207,12 @@ void ColourCalibration::releaseSurfaces() {
     state_.display.PrimarySurface.reset();
 }
 
-void ColourCalibration::FormClose() {
+void ColourCalibration::close() {
     state_.roles = state_.SavedColors;
     releaseSurfaces();
 }
 
-void ColourCalibration::ApplicationEvents1Deactivate() {
+void ColourCalibration::focusLost() {
     releaseSurfaces();
     state_.SessionAborted = true;
 }

@@ -50,18 +50,18 @@ public:
     // The caption error boxes are titled with.
     void setCaption(const QString& caption) { caption_ = caption; }
 
-    // Creation at start-up: the level item from setting Contrast (above 3 the last, below 1
-    // none), the glasses from GlassesType, the starting role colours in the palette, their
+    // Creation at start-up (FormCreate): the level item from setting Contrast (above 3 the last,
+    // below 1 none), the glasses from GlassesType, the starting role colours in the palette, their
     // saved copy and ContrastLevel.
-    void FormCreate();
-    // Each opening: saved copy and fields from the role colours, the glasses button of
-    // GlassesType, then the screen's surfaces, the palette and the test pattern.
-    void FormActivate(QSize client);
-    // Closing: the saved colours become the role colours; the surfaces are released.
-    void FormClose();
-    // Lost the application focus: the surfaces are released and SessionAborted set; the
-    // screen then closes.
-    void ApplicationEvents1Deactivate();
+    void startUp();
+    // Each opening (FormActivate): saved copy and fields from the role colours, the glasses button
+    // of GlassesType, then the screen's surfaces, the palette and the test pattern.
+    void activate(QSize client);
+    // Closing (FormClose): the saved colours become the role colours; the surfaces are released.
+    void close();
+    // Lost the application focus (ApplicationEvents1 OnDeactivate): the surfaces are released and
+    // SessionAborted set; the screen then closes.
+    void focusLost();
 
     // RadioGroupContrast: the operator chose item (0 High, 1 Middle, 2 Low).
     void chooseContrast(int item);

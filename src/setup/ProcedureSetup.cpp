@@ -34,7 +34,7 @@ void ProcedureSetup::show(SetupControl id, bool visible) {
     control(id).visible = visible;
 }
 
-void ProcedureSetup::FormCreate(QSize screenSize) {
+void ProcedureSetup::layOut(QSize screenSize) {
     controls_ = layOutSetupControls(screenSize);
     created_ = controls_;
     // The colours themselves are chosen at every activation; at creation they stay as the
@@ -42,7 +42,7 @@ void ProcedureSetup::FormCreate(QSize screenSize) {
     highlightSwatch(state_.ContrastLevel);
 }
 
-void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {
+void ProcedureSetup::activate(const PatientBoxes& boxes) {
     // 1. Flags, flicker preview off, frequency back to "0", working colours.
     previewDrawn_ = false;
     closed_ = false;
@@ -156,7 +156,7 @@ void ProcedureSetup::chooseColours() {
     }
 }
 
-void ProcedureSetup::FormMouseDown(int x, int y) {
+void ProcedureSetup::chooseSwatchAt(int x, int y) {
     const int top = swatchY();
     int level = 0;
     if (rect(C::FrameLeft).x() < x && x < rect(C::FrameRight).x()) {

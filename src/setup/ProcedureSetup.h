@@ -34,20 +34,20 @@ public:
         calibrationChoice_ = std::move(choose);
     }
 
-    // Creation: lays the controls out on a screen of screenSize and frames the swatch of the
-    // current contrast level.
-    void FormCreate(QSize screenSize);
-    // Activation: resets the controls and shows those of the session's procedure.
-    void FormActivate(const PatientBoxes& boxes);
-    // The first paint after activation: palette, grey screen, swatches and the preview.
+    // Creation (FormCreate): lays the controls out on a screen of screenSize and frames the swatch
+    // of the current contrast level.
+    void layOut(QSize screenSize);
+    // Activation (FormActivate): resets the controls and shows those of the session's procedure.
+    void activate(const PatientBoxes& boxes);
+    // The first paint after activation (FormPaint): palette, grey screen, swatches and the preview.
     // Does nothing while previewDrawn().
-    void FormPaint();
-    // A press on the screen itself (screen coordinates): the swatch choice.
-    void FormMouseDown(int x, int y);
-    void FormClose();
-    // Lost the application focus: releases the surfaces and sets SessionAborted; the
-    // screen then closes.
-    void ApplicationEvents1Deactivate();
+    void drawScreen();
+    // A press on the screen itself (FormMouseDown, screen coordinates): the swatch choice.
+    void chooseSwatchAt(int x, int y);
+    void close(); // FormClose
+    // Lost the application focus (ApplicationEvents1 OnDeactivate): releases the surfaces and sets
+    // SessionAborted; the screen then closes.
+    void focusLost();
     // Before the calibration or additional parameters screen opens from here: releases the
     // scene, the primary and the palette. otherScreenClosed() afterwards.
     void releaseForOtherScreen();
@@ -111,7 +111,7 @@ private:
     QString caption_;
     bool timer1Running_ = false;
     bool previewDrawn_ = false;
-    bool closed_ = false; // FormClose ran and no activation since
+    bool closed_ = false; // close ran and no activation since
     int highlightedLevel_ = 0;
 };
 

@@ -73,7 +73,7 @@ bool ProcedureSetup::ensurePrimary() {
            succeeded(display.DisplayDevice->createPrimarySurface(display.PrimarySurface));
 }
 
-void ProcedureSetup::FormPaint() {
+void ProcedureSetup::drawScreen() {
     if (previewDrawn_) {
         return;
     }
@@ -203,15 +203,15 @@ void ProcedureSetup::PreviewPicture(SetupControl group) {
     display.PrimarySurface->bltFast(x, y, scene);
 }
 
-void ProcedureSetup::FormClose() {
+void ProcedureSetup::close() {
     closed_ = true;
     timer1Running_ = false;
     state_.display.SceneSurface.reset();
     state_.display.PrimarySurface.reset();
 }
 
-void ProcedureSetup::ApplicationEvents1Deactivate() {
-    FormClose();
+void ProcedureSetup::focusLost() {
+    close();
     state_.SessionAborted = true;
 }
 

@@ -104,7 +104,7 @@ bool ProcedureSetup::finishSession(const PatientBoxes& boxes) {
     const bool aborted = state_.SessionAborted;
     if (!aborted) {
         // Back from the modal stimulus window the screen is activated again.
-        FormActivate(boxes);
+        activate(boxes);
     }
     previewDrawn_ = false;
     enableAirplaneDirections(controls_);

@@ -13,8 +13,8 @@ class AdditionalParametersTest : public ConfigScreenFixture {
 protected:
     void create(const QStringList& lines) {
         startWith(lines);
-        parameters.FormCreate();
-        parameters.FormActivate();
+        parameters.fillFromSettings();
+        parameters.activate();
     }
     ParamControls& c() { return parameters.controls(); }
     QString& row(const char* name) {
@@ -35,7 +35,7 @@ TEST_F(AdditionalParametersTest, TheStepShowsItsSettingOnlyWithin1To4) {
     // The settings file refuses 0 and 5; a step set otherwise still shows "1".
     for (const int step : {0, 5}) {
         state.settings.ShagKoleban = step;
-        parameters.FormCreate();
+        parameters.fillFromSettings();
         EXPECT_EQ(c().item(ParamGroup::ShagKoleban), 0) << step;
     }
     EXPECT_EQ(state.MaxAmplitudaSbligen, 4);
@@ -64,7 +64,7 @@ TEST_F(AdditionalParametersTest, SavedFusionGroupsStayInTheFileButARestartShowsT
     SharedState restarted;
     ASSERT_TRUE(LoadSettings(restarted.settings, state.paths.ProgramDir).ok());
     AdditionalParameters again(restarted, dialogs);
-    again.FormCreate();
+    again.fillFromSettings();
     EXPECT_EQ(again.controls().item(ParamGroup::FuzTime1), 2); // "300"
     EXPECT_EQ(again.controls().item(ParamGroup::FuzTime2), 0); // "50"
     EXPECT_EQ(restarted.settings.TimeTrenFuz1, 400);

@@ -17,8 +17,8 @@ class ColourCalibrationTest : public ConfigScreenFixture {
 protected:
     void open(const QStringList& lines = {QStringLiteral("[Default]")}) {
         startWith(lines);
-        calibration.FormCreate();
-        calibration.FormActivate(kScreen);
+        calibration.startUp();
+        calibration.activate(kScreen);
     }
     int entry(int index, int channel) const {
         const PaletteEntry& e = state.display.DisplayPalette->entries()[index];
@@ -140,7 +140,7 @@ TEST_F(ColourCalibrationTest, StartingColoursFollowContrastWithRedGreenGlasses) 
         startWith({QStringLiteral("[Default]"), QStringLiteral("FilterGreenBlue=1"),
                    QStringLiteral("Contrast=%1").arg(contrast)});
         ColourCalibration created(state, dialogs);
-        created.FormCreate();
+        created.startUp();
         EXPECT_EQ(created.contrastItem(), level - 1) << contrast;
         EXPECT_FALSE(created.redBlueChecked());
         EXPECT_EQ(state.ContrastLevel, level == 0 ? 1 : level) << contrast;

@@ -64,8 +64,8 @@ TEST_F(ProcedureSetupActivation, EachRowShowsItsGroupsAndNothingOfTheProcedureBe
             EXPECT_FALSE(setup->timer1Running());
 
             ProcedureSetup fresh(state, dialogs);
-            fresh.FormCreate(kSetupScreen);
-            fresh.FormActivate(boxes);
+            fresh.layOut(kSetupScreen);
+            fresh.activate(boxes);
             for (const SetupControlDesign& design : setupControlDesigns()) {
                 const SetupControlState& expected = fresh.control(design.id);
                 SCOPED_TRACE(design.name.toStdString());

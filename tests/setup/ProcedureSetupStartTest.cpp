@@ -225,7 +225,7 @@ TEST_F(ProcedureSetupStart, NoPatientAskedAndNoStoresAndOpensNothing) {
     // The screen closed while the question was open: the answer starts nothing.
     open(P::TrenKosogl, QString());
     markSession();
-    dialogs.whileShown = [this] { setup->ApplicationEvents1Deactivate(); };
+    dialogs.whileShown = [this] { setup->focusLost(); };
     EXPECT_FALSE(setup->startSession(boxes));
     dialogs.whileShown = nullptr;
     EXPECT_EQ(state.session.ObjectName, QStringLiteral("прежний"));
