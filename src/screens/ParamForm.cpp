@@ -184,9 +184,9 @@ void TFormParam::syncFromSetup() {
         widget->setEnabled(control.enabled);
         widget->setVisible(control.visible);
     }
-    if (setup_.timer1Running() && !Timer1->isActive()) {
+    if (setup_.flickerPreviewRunning() && !Timer1->isActive()) {
         Timer1->start();
-    } else if (!setup_.timer1Running()) {
+    } else if (!setup_.flickerPreviewRunning()) {
         Timer1->stop();
     }
 }

@@ -47,7 +47,7 @@ void ProcedureSetup::activate(const PatientBoxes& boxes) {
     previewDrawn_ = false;
     closed_ = false;
     state_.SessionAborted = false;
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     control(C::RadioGroupFrec).itemIndex = 0;
     state_.session.FlickerHz = 0;
     if (state_.display.DisplayPalette) {
@@ -100,7 +100,7 @@ void ProcedureSetup::activate(const PatientBoxes& boxes) {
     // its colours are chosen.
     highlightSwatch(state_.ContrastLevel);
     chooseColours();
-    // 7. Timer1 stays off until a frequency is chosen.
+    // 7. The flicker preview (Timer1) stays off until a frequency is chosen.
 }
 
 void ProcedureSetup::showProcedureControls(const SetupRow& row) {
@@ -219,9 +219,9 @@ void ProcedureSetup::applyFlickerFrequency() {
     state_.session.FlickerHz =
         static_cast<std::uint16_t>(frequency.items.value(frequency.itemIndex).toInt());
     if (frequency.itemIndex != 0) {
-        timer1Running_ = true;
+        flickerPreviewRunning_ = true;
     } else {
-        timer1Running_ = false;
+        flickerPreviewRunning_ = false;
         for (C square : kFlickerSquares) {
             show(square);
         }

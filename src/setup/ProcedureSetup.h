@@ -4,7 +4,7 @@
 // flicker preview, and the start that copies every choice into the session parameters.
 //
 // The screen forwards its events to the handlers here and mirrors controls() into its
-// widgets after each call; the Timer1 state it runs its 200 ms timer by is timer1Running(),
+// widgets after each call; it runs its 200 ms timer (Timer1) while flickerPreviewRunning(),
 // each tick calling blinkFlickerPreview().
 #include "display/DisplayResult.h"
 #include "results/ProcedureKind.h"
@@ -77,7 +77,7 @@ public:
     SetupControlState& control(SetupControl id) { return controls_[static_cast<int>(id)]; }
     QString caption() const { return caption_; }
     ProcedureKind procedure() const;
-    bool timer1Running() const { return timer1Running_; }
+    bool flickerPreviewRunning() const { return flickerPreviewRunning_; }
     bool previewDrawn() const { return previewDrawn_; }
     int highlightedLevel() const { return highlightedLevel_; } // swatch name shown white
     int swatchX() const { return trelon::swatchX(controls_); }
@@ -109,7 +109,7 @@ private:
     SetupControlStates controls_;
     SetupControlStates created_; // the places the screen's creation gave the controls
     QString caption_;
-    bool timer1Running_ = false;
+    bool flickerPreviewRunning_ = false;
     bool previewDrawn_ = false;
     bool closed_ = false; // close ran and no activation since
     int highlightedLevel_ = 0;

@@ -205,7 +205,7 @@ void ProcedureSetup::PreviewPicture(SetupControl group) {
 
 void ProcedureSetup::close() {
     closed_ = true;
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     state_.display.SceneSurface.reset();
     state_.display.PrimarySurface.reset();
 }
@@ -216,7 +216,7 @@ void ProcedureSetup::focusLost() {
 }
 
 void ProcedureSetup::releaseForOtherScreen() {
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     state_.display.SceneSurface.reset();
     state_.display.PrimarySurface.reset();
     state_.display.DisplayPalette.reset();

@@ -35,7 +35,7 @@ bool ProcedureSetup::startSession(const PatientBoxes& boxes) {
     if (closed_) {
         return false; // the screen closed while the question was open: the answer is void
     }
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     fillSessionParams();
     previewDrawn_ = true; // the stimulus window owns the screen now
     return true;
@@ -111,7 +111,7 @@ bool ProcedureSetup::finishSession(const PatientBoxes& boxes) {
     if (shows(C::RadioGroupFrec)) {
         resetFlickerSquares(controls_);
     }
-    timer1Running_ = !aborted && item(C::RadioGroupFrec) != 0;
+    flickerPreviewRunning_ = !aborted && item(C::RadioGroupFrec) != 0;
     state_.session.FlickerHz = 0;
     state_.session.FlickerVariant = 0;
     return aborted;

@@ -61,7 +61,7 @@ TEST_F(ProcedureSetupActivation, EachRowShowsItsGroupsAndNothingOfTheProcedureBe
             if (row.preview) {
                 EXPECT_TRUE(shows(*row.preview));
             }
-            EXPECT_FALSE(setup->timer1Running());
+            EXPECT_FALSE(setup->flickerPreviewRunning());
 
             ProcedureSetup fresh(state, dialogs);
             fresh.layOut(kSetupScreen);
@@ -245,7 +245,7 @@ TEST_F(ProcedureSetupActivation, FlickerPreviewFollowsFrequencyAndVariant) {
     open(P::TrenKosogl);
     setup->choose(C::RadioGroupFrec, 3);
     EXPECT_EQ(state.session.FlickerHz, 4);
-    EXPECT_TRUE(setup->timer1Running());
+    EXPECT_TRUE(setup->flickerPreviewRunning());
 
     // Variant 1 (red only) blinks Label1 alone.
     setup->choose(C::RadioGroupMelkan, 0);
@@ -280,7 +280,7 @@ TEST_F(ProcedureSetupActivation, FlickerPreviewFollowsFrequencyAndVariant) {
     // Frequency 0 stops the blinking and shows all eight.
     setup->choose(C::RadioGroupFrec, 0);
     EXPECT_EQ(state.session.FlickerHz, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
     for (C label : {C::FlickerRedSquare, C::FlickerBlueSquare, C::FlickerBothRedHalf,
                     C::FlickerBothBlueHalf, C::FlickerCheckerRed1, C::FlickerCheckerBlue1,
                     C::FlickerCheckerRed2, C::FlickerCheckerBlue2}) {
@@ -293,7 +293,7 @@ TEST_F(ProcedureSetupActivation, ChoicesOutsideTheItemsAreIgnored) {
     setup->choose(C::RadioGroupFrec, 6);
     setup->choose(C::RadioGroupFrec, -1);
     EXPECT_EQ(control(C::RadioGroupFrec).itemIndex, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
 }
 
 } // namespace

@@ -254,7 +254,7 @@ TEST_F(ProcedureSetupPaint, ClosingAndLosingFocusReleaseTheSurfaces) {
     setup->close();
     EXPECT_FALSE(state.display.SceneSurface);
     EXPECT_FALSE(state.display.PrimarySurface);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
     EXPECT_TRUE(state.display.DisplayPalette);
 
     open(P::TrenKosogl);

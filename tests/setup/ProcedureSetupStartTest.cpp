@@ -214,13 +214,13 @@ TEST_F(ProcedureSetupStart, NoPatientAskedAndNoStoresAndOpensNothing) {
     EXPECT_EQ(state.session.DistanceCm, 0);
     EXPECT_EQ(state.session.BifixPhase, 3);
     EXPECT_FALSE(setup->previewDrawn());
-    EXPECT_TRUE(setup->timer1Running()); // the preview goes on blinking
+    EXPECT_TRUE(setup->flickerPreviewRunning()); // the preview goes on blinking
 
     dialogs.confirmAnswers = {true};
     EXPECT_TRUE(setup->startSession(boxes));
     EXPECT_EQ(state.session.ObjectNumber, 5);
     EXPECT_TRUE(setup->previewDrawn());
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
 
     // The screen closed while the question was open: the answer starts nothing.
     open(P::TrenKosogl, QString());
@@ -250,7 +250,7 @@ TEST_F(ProcedureSetupStart, AfterASessionFrequencyIsZeroAndThePreviewSteady) {
     EXPECT_EQ(control(C::RadioGroupFrec).itemIndex, 0);
     EXPECT_EQ(state.session.FlickerHz, 0);
     EXPECT_EQ(state.session.FlickerVariant, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
     EXPECT_FALSE(setup->previewDrawn());
     for (C label : {C::FlickerRedSquare, C::FlickerBlueSquare, C::FlickerBothRedHalf,
                     C::FlickerBothBlueHalf, C::FlickerCheckerRed1, C::FlickerCheckerBlue1,
@@ -271,7 +271,7 @@ TEST_F(ProcedureSetupStart, AnAbortedSessionClosesTheScreen) {
     EXPECT_TRUE(state.SessionAborted);
     EXPECT_EQ(state.session.FlickerHz, 0);
     EXPECT_EQ(state.session.FlickerVariant, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
 }
 
 } // namespace
