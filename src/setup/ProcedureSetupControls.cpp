@@ -15,7 +15,6 @@ constexpr int kSwatchLabelX = 58;
 constexpr int kButtonBottom = 540;
 constexpr int kButtonsCentre = 375;
 constexpr int kButtonSpacing = 30;
-constexpr int kAirplaneItem = 2; // "Самолет (8)" of RadioGroupScotomObj
 
 std::array<SetupControlDesign, kSetupControlCount> makeDesigns() {
     // Sizes are the design sizes of the screen; places are on the 780 x 550 area.

@@ -98,6 +98,9 @@ int swatchX(const SetupControlStates& controls);
 // The first swatch's top: RadioGroupDistant's bottom edge + 20.
 int swatchY(const SetupControlStates& controls);
 
+// The item "Самолет (8)" of RadioGroupScotomObj, the one object with a direction.
+inline constexpr int kAirplaneItem = 2;
+
 // The eight flicker preview squares.
 inline constexpr SetupControl kFlickerSquares[] = {
     SetupControl::FlickerRedSquare,   SetupControl::FlickerBlueSquare,

@@ -14,7 +14,6 @@ namespace {
 
 using C = SetupControl;
 
-constexpr int kAirplaneItem = 2;
 constexpr std::array<int, 3> kPauseSeconds = {15, 10, 5};
 constexpr std::array<double, 6> kDistancesCm = {50, 100, 200, 300, 400, 500};
 
