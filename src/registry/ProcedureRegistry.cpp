@@ -19,14 +19,14 @@ namespace {
 using K = ProcedureKind;
 
 const std::array<ProcedureEntry, 8> kEntries = {{
-    {K::DiagCvetotest, makeRunOf<DiagCvetotest>},
-    {K::DiagKosogl, makeRunOf<DiagKosogl>},
-    {K::DiagScotoma, makeRunOf<DiagScotoma>},
-    {K::DiagFuzia, makeRunOf<DiagFuzia>},
-    {K::TrenScotoma, makeRunOf<TrenScotoma>},
-    {K::TrenKosogl, makeRunOf<TrenKosogl>},
-    {K::TrenBifics, makeRunOf<TrenBifics>},
-    {K::TrenCvetotest, makeRunOf<TrenCvetotest>},
+    {K::DiagCvetotest, makeRunOf<DiagCvetotest>, kDiagCvetotestSetup},
+    {K::DiagKosogl, makeRunOf<DiagKosogl>, kDiagKosoglSetup},
+    {K::DiagScotoma, makeRunOf<DiagScotoma>, kDiagScotomaSetup},
+    {K::DiagFuzia, makeRunOf<DiagFuzia>, kDiagFuziaSetup},
+    {K::TrenScotoma, makeRunOf<TrenScotoma>, kTrenScotomaSetup},
+    {K::TrenKosogl, makeRunOf<TrenKosogl>, kTrenKosoglSetup},
+    {K::TrenBifics, makeRunOf<TrenBifics>, kTrenBificsSetup},
+    {K::TrenCvetotest, makeRunOf<TrenCvetotest>, kTrenCvetotestSetup},
 }};
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "config/LangText.h"
 #include "display/DisplayDevice.h"
-#include "gui/Fonts.h"
 #include "gui/PresenterWidget.h"
 #include "gui/RadioGroupWidget.h"
+#include "gui/ScreenStyle.h"
 #include "gui/SpinButtonWidget.h"
 #include "state/SharedState.h"
 
@@ -21,25 +21,15 @@ namespace trelon {
 
 namespace {
 
-constexpr unsigned kBtnFace = 0xC8D0D4; // the panels' grey (212, 208, 200)
-constexpr unsigned kDarkPanel = 0x808080;
-constexpr unsigned kWhite = 0xFFFFFF;
-constexpr unsigned kBlack = 0x000000;
-constexpr unsigned kRed = 0x0000FF;
-constexpr unsigned kBlue = 0xFF0000;
-constexpr unsigned kLime = 0x00FF00;
-constexpr unsigned kGreen = 0x008000;
+using namespace colours;
+
 const QString kSection = QStringLiteral("ColorForm");
 
+// Background and text colours of a control that paints its own background.
 void setColours(QWidget* widget, unsigned background, unsigned text) {
-    QPalette palette = widget->palette();
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base}) {
-        palette.setColor(role, windowsColour(background));
-    }
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(role, windowsColour(text));
-    }
-    widget->setPalette(palette);
+    setWindowColour(widget, background);
+    setFieldColour(widget, background);
+    setTextColour(widget, text);
     widget->setAutoFillBackground(true);
 }
 
@@ -56,20 +46,11 @@ unsigned channelColour(ColourChannel channel) {
 }
 
 QLabel* label(const QString& text, QWidget* parent, unsigned colour, int size, QPoint at) {
-    auto* result = new QLabel(text, parent);
-    result->setFont(windowsFont(QStringLiteral("MS Sans Serif"), size, true));
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::WindowText, windowsColour(colour));
-    result->setPalette(palette);
-    result->move(at);
-    result->adjustSize();
-    return result;
+    return makeLabel(text, parent, at, colour, screenFont(size));
 }
 
 QPushButton* button(const QString& text, QWidget* parent, unsigned colour) {
-    auto* result = new QPushButton(text, parent);
-    result->setFont(windowsFont(QStringLiteral("MS Sans Serif"), 19, true));
-    result->setAutoDefault(false);
+    QPushButton* result = makeButton(text, parent, screenFont(19), colour);
     setColours(result, kBtnFace, colour);
     return result;
 }
@@ -82,7 +63,7 @@ QRadioButton* glassesPanel(const QString& text, QWidget* parent, QRect place, un
     frame->setGeometry(place);
     auto* radio = new QRadioButton(text, frame);
     radio->setAutoExclusive(false);
-    radio->setFont(windowsFont(QStringLiteral("MS Sans Serif"), 13, true));
+    radio->setFont(screenFont());
     radio->setGeometry(6, 6, place.width() - 12, 22);
     for (int i = 0; i < 2; ++i) {
         auto* square = new QFrame(frame);
@@ -104,11 +85,8 @@ TNastrForm::TNastrForm(SharedState& state, QWidget* parent)
 }
 
 QFrame* TNastrForm::panel(const char* name, QSize size, unsigned colour) {
-    auto* frame = new QFrame(presenter_);
+    QFrame* frame = makeRaisedPanel(presenter_, size);
     frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    frame->resize(size);
     setColours(frame, colour, kBlack);
     return frame;
 }
@@ -132,22 +110,22 @@ void TNastrForm::buildControls() {
         const QPoint at = column ? QPoint(45, 60 + 36 * place) : QPoint(12 + 90 * place, 26);
         auto* edit = new QLineEdit(owner);
         edit->setObjectName(QLatin1String(field.editName));
-        edit->setFont(windowsFont(QStringLiteral("MS Sans Serif"), 13, true));
+        edit->setFont(screenFont());
         edit->setGeometry(QRect(at, QSize(52, 24)));
         setColours(edit, channelColour(field.channel), kWhite);
         auto* spin = new SpinButtonWidget(owner);
         spin->setObjectName(QLatin1String(field.spinName));
         spin->setGeometry(QRect(at + QPoint(53, 0), QSize(18, 24)));
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            calibration_.EditChange(i, text);
+            calibration_.editField(i, text);
             syncFromCalibration();
         });
         connect(spin, &SpinButtonWidget::upClick, this, [this, i](Qt::KeyboardModifiers) {
-            calibration_.SpinButtonUpClick(i);
+            calibration_.stepFieldUp(i);
             syncFromCalibration();
         });
         connect(spin, &SpinButtonWidget::downClick, this, [this, i](Qt::KeyboardModifiers) {
-            calibration_.SpinButtonDownClick(i);
+            calibration_.stepFieldDown(i);
             syncFromCalibration();
         });
         edits_[static_cast<std::size_t>(i)] = edit;
@@ -174,11 +152,11 @@ void TNastrForm::FormCreate() {
                                        QRect(550, 34, 192, 64), kGreen);
     RadioButtonRedGreen->setObjectName(QStringLiteral("RadioButtonRedGreen"));
     connect(RadioButtonRedBlue, &QRadioButton::clicked, this, [this] {
-        calibration_.RadioButtonRedBlueClick();
+        calibration_.chooseRedBlueGlasses();
         syncFromCalibration();
     });
     connect(RadioButtonRedGreen, &QRadioButton::clicked, this, [this] {
-        calibration_.RadioButtonRedGreenClick();
+        calibration_.chooseRedGreenGlasses();
         syncFromCalibration();
     });
 
@@ -212,18 +190,18 @@ void TNastrForm::FormCreate() {
     // chooses one.
     RadioGroupContrast = new RadioGroupWidget(text("RadioGroupContrast", "Контраст"), 3, Panel4);
     RadioGroupContrast->setObjectName(QStringLiteral("RadioGroupContrast"));
-    RadioGroupContrast->setFont(windowsFont(QStringLiteral("MS Sans Serif"), 13, true));
+    RadioGroupContrast->setFont(screenFont());
     RadioGroupContrast->setGeometry(8, 34, 330, 64);
     setColours(RadioGroupContrast, kBtnFace, kBlack);
     connect(RadioGroupContrast, &RadioGroupWidget::itemClicked, this, [this](int item) {
-        calibration_.RadioGroupContrastClick(item);
+        calibration_.chooseContrast(item);
         syncFromCalibration();
     });
 
     RadioGroupContrast->setItems({text("RadioGroupContrast3", "Низкий"),
                                   text("RadioGroupContrast2", "Средний"),
                                   text("RadioGroupContrast1", "Большой")});
-    calibration_.FormCreate();
+    calibration_.startUp();
     placeControls();
     syncFromCalibration();
 }
@@ -267,18 +245,18 @@ void TNastrForm::syncFromCalibration() {
 void TNastrForm::FormActivate() {
     activated_ = false;
     placeControls();
-    calibration_.FormActivate(screenSize());
+    calibration_.activate(screenSize());
     syncFromCalibration();
     presenter_->connectToDevice();
     activated_ = true;
 }
 
 void TNastrForm::BtnHighClick() {
-    calibration_.BtnHighClick();
+    calibration_.storeColours();
 }
 
 void TNastrForm::Button1Click() {
-    calibration_.Button1Click();
+    calibration_.discardChanges();
     syncFromCalibration();
 }
 
@@ -287,7 +265,7 @@ void TNastrForm::BitBtn1Click() {
 }
 
 void TNastrForm::ApplicationEvents1Deactivate() {
-    calibration_.ApplicationEvents1Deactivate();
+    calibration_.focusLost();
     close();
 }
 
@@ -297,7 +275,7 @@ void TNastrForm::applicationDeactivated() {
 
 void TNastrForm::done(int result) {
     activated_ = false;
-    calibration_.FormClose();
+    calibration_.close();
     ModalScreen::done(result);
 }
 

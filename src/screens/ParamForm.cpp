@@ -2,10 +2,10 @@
 
 #include "common/FileSystem.h"
 #include "display/DisplayDevice.h"
-#include "gui/Fonts.h"
 #include "gui/KeyPreview.h"
 #include "gui/PresenterWidget.h"
 #include "gui/RadioGroupWidget.h"
+#include "gui/ScreenStyle.h"
 #include "screens/NastrForm.h"
 #include "screens/ParamSpForm.h"
 #include "screens/StimulusForm.h"
@@ -27,32 +27,23 @@ namespace {
 
 using C = SetupControl;
 
-constexpr unsigned kMoneyGreen = 0xC0DCC0; // the screen's colour
-constexpr unsigned kWhite = 0xFFFFFF;
-constexpr unsigned kBlack = 0x000000;
-constexpr unsigned kRed = 0x0000FF;
-constexpr unsigned kBlue = 0xFF0000;
+using namespace colours;
+
 constexpr int kFlickerPreviewMs = 200;
 
 // Background and text colours; a disabled control keeps the greyed text of the style.
 void setColours(QWidget* widget, unsigned background, unsigned text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, windowsColour(background));
-    palette.setColor(QPalette::Button, windowsColour(background));
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, windowsColour(text));
-        palette.setColor(group, QPalette::ButtonText, windowsColour(text));
-    }
-    widget->setPalette(palette);
+    setWindowColour(widget, background);
+    setTextColour(widget, text, true);
 }
 
 // The preview squares: red, blue, red above blue, and the checker of the alternating variant.
 unsigned previewColour(SetupControl id) {
     switch (id) {
-    case C::Label2:
-    case C::Label4:
-    case C::Label6:
-    case C::Label8:
+    case C::FlickerBlueSquare:
+    case C::FlickerBothBlueHalf:
+    case C::FlickerCheckerBlue1:
+    case C::FlickerCheckerBlue2:
         return kBlue;
     default:
         return kRed;
@@ -83,7 +74,7 @@ TFormParam::TFormParam(SharedState& state, QWidget* parent)
     const QPixmap cursorImage(resolvePath(state_.paths.ProgramDir, QStringLiteral("ZEP_CUR.png")));
     programCursor_ = cursorImage.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(cursorImage, 0, 0);
     for (QWidget* widget : {static_cast<QWidget*>(this), widgetOf(C::RadioGroupAmbliop),
-                            widgetOf(C::BitBtn1), widgetOf(C::BitBtn2)}) {
+                            widgetOf(C::StartButton), widgetOf(C::BackButton)}) {
         widget->setCursor(programCursor_);
     }
     QSize screenSize;
@@ -92,7 +83,7 @@ TFormParam::TFormParam(SharedState& state, QWidget* parent)
     } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screenSize = primary->size();
     }
-    setup_.FormCreate(screenSize);
+    setup_.layOut(screenSize);
     syncFromSetup();
 }
 
@@ -117,7 +108,7 @@ void TFormParam::setDialogs(Dialogs& dialogs) {
 }
 
 void TFormParam::buildControls() {
-    const QFont groupFont = windowsFont(QStringLiteral("MS Sans Serif"), 13, true);
+    const QFont groupFont = screenFont();
     for (const SetupControlDesign& design : setupControlDesigns()) {
         QWidget* widget = nullptr;
         switch (design.kind) {
@@ -133,13 +124,13 @@ void TFormParam::buildControls() {
             break;
         }
         case SetupControlKind::Button: {
-            auto* button = new QPushButton(design.caption, presenter_);
-            button->setFont(windowsFont(QStringLiteral("Tahoma"), 32, true));
-            button->setAutoDefault(false);
-            setColours(button, kMoneyGreen, design.id == C::BitBtn2 ? kRed : kBlack);
+            auto* button = makeButton(design.caption, presenter_,
+                                      windowsFont(QStringLiteral("Tahoma"), 32, true),
+                                      design.id == C::BackButton ? kRed : kBlack);
+            setWindowColour(button, kMoneyGreen);
             connect(button, &QPushButton::clicked, this,
-                    design.id == C::BitBtn1 ? &TFormParam::BitBtn1Click
-                                            : &TFormParam::BitBtn2Click);
+                    design.id == C::StartButton ? &TFormParam::BitBtn1Click
+                                                : &TFormParam::BitBtn2Click);
             widget = button;
             break;
         }
@@ -181,7 +172,7 @@ void TFormParam::syncFromSetup() {
             // The label keeps its place and fits its text.
             widget->adjustSize();
             widget->move(control.rect.topLeft() + origin);
-            const int level = static_cast<int>(design.id) - static_cast<int>(C::Label9) + 1;
+            const int level = static_cast<int>(design.id) - static_cast<int>(C::SwatchName1) + 1;
             setColours(widget, level == setup_.highlightedLevel() ? kWhite : kMoneyGreen, kBlack);
         } else {
             widget->setGeometry(control.rect.translated(origin));
@@ -193,9 +184,9 @@ void TFormParam::syncFromSetup() {
         widget->setEnabled(control.enabled);
         widget->setVisible(control.visible);
     }
-    if (setup_.timer1Running() && !Timer1->isActive()) {
+    if (setup_.flickerPreviewRunning() && !Timer1->isActive()) {
         Timer1->start();
-    } else if (!setup_.timer1Running()) {
+    } else if (!setup_.flickerPreviewRunning()) {
         Timer1->stop();
     }
 }
@@ -227,24 +218,24 @@ void TFormParam::schedulePaint() {
 }
 
 void TFormParam::FormActivate() {
-    setup_.FormActivate(patientBoxes());
+    setup_.activate(patientBoxes());
     setCursor(programCursor_);
     syncFromSetup();
     schedulePaint();
 }
 
 void TFormParam::FormPaint() {
-    setup_.FormPaint();
+    setup_.drawScreen();
     presenter_->connectToDevice();
 }
 
 void TFormParam::FormMouseDown(int x, int y) {
-    setup_.FormMouseDown(x, y);
+    setup_.chooseSwatchAt(x, y);
     syncFromSetup();
 }
 
 void TFormParam::Timer1Timer() {
-    setup_.Timer1Timer();
+    setup_.blinkFlickerPreview();
     syncFromSetup();
 }
 
@@ -332,7 +323,7 @@ void TFormParam::BitBtn2Click() {
 }
 
 void TFormParam::ApplicationEvents1Deactivate() {
-    setup_.ApplicationEvents1Deactivate();
+    setup_.focusLost();
     syncFromSetup();
     close();
 }
@@ -347,7 +338,7 @@ void TFormParam::applicationDeactivated() {
 }
 
 void TFormParam::done(int result) {
-    setup_.FormClose();
+    setup_.close();
     Timer1->stop();
     ModalScreen::done(result);
 }

@@ -1,8 +1,8 @@
 #include "screens/ParamSpForm.h"
 
 #include "config/LangText.h"
-#include "gui/Fonts.h"
 #include "gui/RadioGroupWidget.h"
+#include "gui/ScreenStyle.h"
 #include "gui/SpinButtonWidget.h"
 #include "state/SharedState.h"
 
@@ -21,13 +21,12 @@ namespace trelon {
 
 namespace {
 
+using namespace colours;
+
 constexpr QSize kPanel1Size(780, 570);
 constexpr QSize kPanel6Size(417, 529);
 constexpr int kStripWidth = 500; // the screen scale is measured on exactly this many pixels
 constexpr int kStripHeight = 17;
-constexpr unsigned kBlack = 0x000000;
-constexpr unsigned kRed = 0x0000FF;
-constexpr unsigned kBlue = 0xFF0000;
 
 // Where each group stands on Panel1.
 constexpr QRect kGroupPlaces[kParamGroupCount] = {
@@ -40,21 +39,6 @@ constexpr QRect kGroupPlaces[kParamGroupCount] = {
     {395, 240, 375, 52}, // медленно
 };
 
-QFont screenFont(int size = 13) {
-    return windowsFont(QStringLiteral("MS Sans Serif"), size, true);
-}
-
-QLabel* label(const QString& text, QWidget* parent, QPoint at, unsigned colour = kBlack) {
-    auto* result = new QLabel(text, parent);
-    result->setFont(screenFont());
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::WindowText, windowsColour(colour));
-    result->setPalette(palette);
-    result->move(at);
-    result->adjustSize();
-    return result;
-}
-
 QLineEdit* edit(const char* name, QWidget* parent, QRect place) {
     auto* result = new QLineEdit(parent);
     result->setObjectName(QLatin1String(name));
@@ -65,24 +49,15 @@ QLineEdit* edit(const char* name, QWidget* parent, QRect place) {
 
 QPushButton* button(const QString& text, const char* name, QWidget* parent, QRect place,
                     unsigned colour = kBlack, int fontSize = 16) {
-    auto* result = new QPushButton(text, parent);
+    QPushButton* result = makeButton(text, parent, screenFont(fontSize), colour);
     result->setObjectName(QLatin1String(name));
-    result->setFont(screenFont(fontSize));
-    result->setAutoDefault(false);
     result->setGeometry(place);
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::ButtonText, windowsColour(colour));
-    result->setPalette(palette);
     return result;
 }
 
 QFrame* framedPanel(const char* name, QWidget* parent, QSize size) {
-    auto* frame = new QFrame(parent);
+    QFrame* frame = makeRaisedPanel(parent, size);
     frame->setObjectName(QLatin1String(name));
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    frame->setAutoFillBackground(true);
-    frame->resize(size);
     return frame;
 }
 
@@ -116,14 +91,14 @@ void TFormParamSp::FormCreate() {
                    kRed),
             &QPushButton::clicked, this, &TFormParamSp::BitBtn1Click);
 
-    parameters_.FormCreate();
+    parameters_.fillFromSettings();
     syncFromParameters();
 }
 
 void TFormParamSp::buildPanel1() {
     Panel1 = framedPanel("Panel1", this, kPanel1Size);
-    label(QStringLiteral("Тренировка, колебания"), Panel1, {10, 8}, kBlue);
-    label(QStringLiteral("Тренировка, фузионные резервы"), Panel1, {10, 214}, kBlue);
+    makeLabel(QStringLiteral("Тренировка, колебания"), Panel1, {10, 8}, kBlue);
+    makeLabel(QStringLiteral("Тренировка, фузионные резервы"), Panel1, {10, 214}, kBlue);
     for (const ParamGroupDesign& design : paramGroupDesigns()) {
         const auto index = static_cast<std::size_t>(design.id);
         auto* group =
@@ -149,8 +124,8 @@ void TFormParamSp::buildPanel1() {
     heading->setFont(screenFont());
     heading->setAlignment(Qt::AlignHCenter);
     heading->setGeometry(0, 4, 375, 54);
-    label(QStringLiteral("Медленное перемещение"), panel5, {10, 74});
-    label(QStringLiteral("Быстрое перемещение"), panel5, {10, 110});
+    makeLabel(QStringLiteral("Медленное перемещение"), panel5, {10, 74});
+    makeLabel(QStringLiteral("Быстрое перемещение"), panel5, {10, 110});
     EditTimeMedlenno = edit("EditTimeMedlenno", panel5, {230, 70, 80, 24});
     EditTimeBystro = edit("EditTimeBystro", panel5, {230, 106, 80, 24});
     UpDown4 = new SpinButtonWidget(panel5);
@@ -166,9 +141,9 @@ void TFormParamSp::buildPanel1() {
                 syncToParameters();
                 const bool shift = mods.testFlag(Qt::ShiftModifier);
                 if (fast) {
-                    parameters_.UpDown5MouseDown(lower, shift);
+                    parameters_.stepFastMoveTime(lower, shift);
                 } else {
-                    parameters_.UpDown4MouseDown(lower, shift);
+                    parameters_.stepSlowMoveTime(lower, shift);
                 }
                 syncFromParameters();
             });
@@ -192,25 +167,23 @@ void TFormParamSp::buildPanel1() {
     }
 
     // The screen scale: the operator measures the strip with a ruler.
-    label(QStringLiteral("Напечатайте размер черной полоски в мм "), Panel1, {10, 462});
+    makeLabel(QStringLiteral("Напечатайте размер черной полоски в мм "), Panel1, {10, 462});
     PixelMM = edit("PixelMM", Panel1, {340, 458, 70, 24});
     auto* strip = new QFrame(Panel1);
     strip->setObjectName(QStringLiteral("Shape3"));
     strip->setGeometry(10, 490, kStripWidth, kStripHeight);
     strip->setAutoFillBackground(true);
-    QPalette black = strip->palette();
-    black.setColor(QPalette::Window, windowsColour(kBlack));
-    strip->setPalette(black);
+    setWindowColour(strip, kBlack);
 
     // The palette shift stays hidden, as designed.
-    label(QStringLiteral("Сдвиг палитры  ( 0 или 1 )"), Panel1, {400, 420})->hide();
+    makeLabel(QStringLiteral("Сдвиг палитры  ( 0 или 1 )"), Panel1, {400, 420})->hide();
     EditSdvigPalette = edit("EditSdvigPalette", Panel1, {620, 416, 50, 24});
     EditSdvigPalette->hide();
 }
 
 void TFormParamSp::buildPanel6() {
     Panel6 = framedPanel("Panel6", this, kPanel6Size);
-    auto* heading = label(QStringLiteral("Размер картинок"), Panel6, {0, 8}, kBlue);
+    auto* heading = makeLabel(QStringLiteral("Размер картинок"), Panel6, {0, 8}, kBlue);
     heading->setObjectName(QStringLiteral("Label5"));
     heading->move((kPanel6Size.width() - heading->width()) / 2, 8);
     ListEditor = new QTableWidget(kPictureCount, 2, Panel6);
@@ -285,21 +258,21 @@ void TFormParamSp::centrePanels() {
 
 void TFormParamSp::FormActivate() {
     syncToParameters();
-    parameters_.FormActivate();
+    parameters_.activate();
     centrePanels();
     syncFromParameters();
 }
 
 void TFormParamSp::BitBtn2Click() {
     syncToParameters();
-    if (parameters_.BitBtn2Click()) {
+    if (parameters_.apply()) {
         close();
     }
 }
 
 void TFormParamSp::BitBtnSaveParamClick() {
     syncToParameters();
-    if (parameters_.BitBtnSaveParamClick()) {
+    if (parameters_.saveParameters()) {
         close();
     }
 }
@@ -310,30 +283,30 @@ void TFormParamSp::BitBtn1Click() {
 
 void TFormParamSp::Button1Click() {
     syncToParameters();
-    parameters_.Button1Click();
+    parameters_.showPictureSizes();
     syncFromParameters();
 }
 
 void TFormParamSp::BitBtn3Click() {
     syncToParameters();
-    parameters_.BitBtn3Click();
+    parameters_.applyPictureSizes();
     syncFromParameters();
 }
 
 void TFormParamSp::BitBtn4Click() {
     syncToParameters();
-    parameters_.BitBtn4Click();
+    parameters_.cancelPictureSizes();
     syncFromParameters();
 }
 
 void TFormParamSp::BitBtn5Click() {
     syncToParameters();
-    parameters_.BitBtn5Click();
+    parameters_.savePictureSizes();
     syncFromParameters();
 }
 
 void TFormParamSp::ApplicationEvents1Deactivate() {
-    parameters_.ApplicationEvents1Deactivate();
+    parameters_.focusLost();
     close();
 }
 

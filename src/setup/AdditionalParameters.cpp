@@ -98,7 +98,7 @@ AdditionalParameters::AdditionalParameters(SharedState& state, Dialogs& dialogs)
     }
 }
 
-void AdditionalParameters::FormCreate() {
+void AdditionalParameters::fillFromSettings() {
     const Settings& settings = state_.settings;
     controls_.redBlue = settings.GlassesType == GlassesRedBlue;
     for (const ParamGroupDesign& design : designs()) {
@@ -132,7 +132,7 @@ void AdditionalParameters::fillPictureRows() {
     }
 }
 
-void AdditionalParameters::FormActivate() {
+void AdditionalParameters::activate() {
     state_.SessionAborted = false;
     controls_.redBlue = state_.settings.GlassesType == GlassesRedBlue;
 }
@@ -203,7 +203,7 @@ void AdditionalParameters::applyCommon(const Values& v) {
     s.TimeTrenKosogl2 = v.bystro;
 }
 
-bool AdditionalParameters::BitBtn2Click() {
+bool AdditionalParameters::apply() {
     Values values;
     if (!readValues(values)) {
         return false;
@@ -214,7 +214,7 @@ bool AdditionalParameters::BitBtn2Click() {
     return true;
 }
 
-bool AdditionalParameters::BitBtnSaveParamClick() {
+bool AdditionalParameters::saveParameters() {
     Values v;
     if (!readValues(v)) {
         return false;
@@ -247,21 +247,21 @@ bool AdditionalParameters::BitBtnSaveParamClick() {
     return true;
 }
 
-void AdditionalParameters::UpDown4MouseDown(bool lowerHalf, bool shift) {
+void AdditionalParameters::stepSlowMoveTime(bool lowerHalf, bool shift) {
     if (const std::optional<int> value = strToInt(controls_.EditTimeMedlenno)) {
         controls_.EditTimeMedlenno =
             QString::number(*value + (lowerHalf ? -1 : 1) * (shift ? 10 : 1));
     }
 }
 
-void AdditionalParameters::UpDown5MouseDown(bool lowerHalf, bool shift) {
+void AdditionalParameters::stepFastMoveTime(bool lowerHalf, bool shift) {
     if (const std::optional<int> value = strToInt(controls_.EditTimeBystro)) {
         controls_.EditTimeBystro =
             QString::number(*value + (lowerHalf ? -1 : 1) * (shift ? 10 : 1));
     }
 }
 
-void AdditionalParameters::Button1Click() {
+void AdditionalParameters::showPictureSizes() {
     controls_.picturesShown = true;
 }
 
@@ -280,7 +280,7 @@ bool AdditionalParameters::readPictureSizes(std::array<int, kPictureCount>& perc
     return true;
 }
 
-void AdditionalParameters::BitBtn3Click() {
+void AdditionalParameters::applyPictureSizes() {
     std::array<int, kPictureCount> percent{};
     if (!readPictureSizes(percent)) {
         return;
@@ -292,12 +292,12 @@ void AdditionalParameters::BitBtn3Click() {
     controls_.picturesShown = false;
 }
 
-void AdditionalParameters::BitBtn4Click() {
+void AdditionalParameters::cancelPictureSizes() {
     fillPictureRows();
     controls_.picturesShown = false;
 }
 
-void AdditionalParameters::BitBtn5Click() {
+void AdditionalParameters::savePictureSizes() {
     std::array<int, kPictureCount> percent{};
     if (!readPictureSizes(percent)) {
         return;
@@ -321,7 +321,7 @@ void AdditionalParameters::BitBtn5Click() {
     controls_.picturesShown = false;
 }
 
-void AdditionalParameters::ApplicationEvents1Deactivate() {
+void AdditionalParameters::focusLost() {
     state_.SessionAborted = true;
 }
 

@@ -63,31 +63,32 @@ public:
     AdditionalParameters(SharedState& state, Dialogs& dialogs);
     void setDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
 
-    // Creation (once, after the settings are loaded): every control from the settings;
+    // Creation (FormCreate, once, after the settings are loaded): every control from the settings;
     // groups without a setting of their own show their design choices, and the amplitudes
     // take them.
-    void FormCreate();
-    // Each opening: SessionAborted cleared, the glasses button of GlassesType.
-    void FormActivate();
+    void fillFromSettings();
+    // Each opening (FormActivate): SessionAborted cleared, the glasses button of GlassesType.
+    void activate();
 
-    // "Применить": true when the values were applied and the screen closes.
-    bool BitBtn2Click();
-    // "Записать параметры...": asks "Сохранить параметры?"; Yes writes the keys. True when
-    // the screen closes (the values are then applied, except the palette shift and the
+    // BitBtn2 "Применить": true when the values were applied and the screen closes.
+    bool apply();
+    // BitBtnSaveParam "Записать параметры...": asks "Сохранить параметры?"; Yes writes the keys.
+    // True when the screen closes (the values are then applied, except the palette shift and the
     // screen scale, which take effect from the file at the next start).
-    bool BitBtnSaveParamClick();
+    bool saveParameters();
     // A press on an up-down: the lower half lowers the field by 1, the upper raises it; 10
     // with Shift.
-    void UpDown4MouseDown(bool lowerHalf, bool shift);
-    void UpDown5MouseDown(bool lowerHalf, bool shift);
+    void stepSlowMoveTime(bool lowerHalf, bool shift); // UpDown4, EditTimeMedlenno
+    void stepFastMoveTime(bool lowerHalf, bool shift); // UpDown5, EditTimeBystro
 
     // The pictures panel.
-    void Button1Click();
-    void BitBtn3Click(); // apply the sizes
-    void BitBtn4Click(); // back without changes
-    void BitBtn5Click(); // asks "Сохранить изменения?"; Yes applies and writes the sizes
+    void showPictureSizes();   // Button1 "Размер рисунков"
+    void applyPictureSizes();  // BitBtn3: apply the sizes
+    void cancelPictureSizes(); // BitBtn4: back without changes
+    // BitBtn5: asks "Сохранить изменения?"; Yes applies and writes the sizes.
+    void savePictureSizes();
 
-    void ApplicationEvents1Deactivate();
+    void focusLost(); // ApplicationEvents1 OnDeactivate: the screen then closes
 
     ParamControls& controls() { return controls_; }
     const ParamControls& controls() const { return controls_; }

@@ -120,7 +120,7 @@ ColourCalibration::ColourCalibration(SharedState& state, Dialogs& dialogs)
     }
 }
 
-void ColourCalibration::FormCreate() {
+void ColourCalibration::startUp() {
     const int contrast = state_.settings.Contrast;
     contrastItem_ = contrast < 1 ? -1 : std::min(contrast, kLevelCount) - 1;
     ApplyStartingColours(state_);
@@ -128,7 +128,7 @@ void ColourCalibration::FormCreate() {
     fillFields();
 }
 
-void ColourCalibration::FormActivate(QSize client) {
+void ColourCalibration::activate(QSize client) {
     // 2. The saved copy and the fields.
     state_.SavedColors = state_.roles;
     fillFields();
@@ -207,12 +207,12 @@ void ColourCalibration::releaseSurfaces() {
     state_.display.PrimarySurface.reset();
 }
 
-void ColourCalibration::FormClose() {
+void ColourCalibration::close() {
     state_.roles = state_.SavedColors;
     releaseSurfaces();
 }
 
-void ColourCalibration::ApplicationEvents1Deactivate() {
+void ColourCalibration::focusLost() {
     releaseSurfaces();
     state_.SessionAborted = true;
 }
@@ -223,7 +223,7 @@ void ColourCalibration::applyPalette() {
     }
 }
 
-void ColourCalibration::RadioGroupContrastClick(int item) {
+void ColourCalibration::chooseContrast(int item) {
     if (item < 0 || item >= kLevelCount) {
         return;
     }
@@ -235,7 +235,7 @@ void ColourCalibration::RadioGroupContrastClick(int item) {
 
 void ColourCalibration::setContrastChoice(int level) {
     if (level - 1 != contrastItem_) {
-        RadioGroupContrastClick(level - 1);
+        chooseContrast(level - 1);
     }
 }
 
@@ -266,11 +266,11 @@ void ColourCalibration::fillFields() {
 void ColourCalibration::setFieldText(int field, const QString& text) {
     texts_[static_cast<std::size_t>(field)] = text;
     if (handleChanges_) {
-        EditChange(field, text);
+        editField(field, text);
     }
 }
 
-void ColourCalibration::EditChange(int field, const QString& text) {
+void ColourCalibration::editField(int field, const QString& text) {
     if (field < 0 || field >= kCalibrationFieldCount) {
         return;
     }
@@ -308,7 +308,7 @@ void ColourCalibration::EditChange(int field, const QString& text) {
     applyPalette();
 }
 
-void ColourCalibration::SpinButtonUpClick(int field) {
+void ColourCalibration::stepFieldUp(int field) {
     if (field < 0 || field >= kCalibrationFieldCount) {
         return;
     }
@@ -319,7 +319,7 @@ void ColourCalibration::SpinButtonUpClick(int field) {
     }
 }
 
-void ColourCalibration::SpinButtonDownClick(int field) {
+void ColourCalibration::stepFieldDown(int field) {
     if (field < 0 || field >= kCalibrationFieldCount) {
         return;
     }
@@ -330,7 +330,7 @@ void ColourCalibration::SpinButtonDownClick(int field) {
     }
 }
 
-void ColourCalibration::BtnHighClick() {
+void ColourCalibration::storeColours() {
     if (contrastItem_ < 0) {
         dialogs_->information(
             QStringLiteral("Не выбран контраст: цвета не записаны. Выберите уровень контраста."));

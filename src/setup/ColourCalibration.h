@@ -50,35 +50,37 @@ public:
     // The caption error boxes are titled with.
     void setCaption(const QString& caption) { caption_ = caption; }
 
-    // Creation at start-up: the level item from setting Contrast (above 3 the last, below 1
-    // none), the glasses from GlassesType, the starting role colours in the palette, their
+    // Creation at start-up (FormCreate): the level item from setting Contrast (above 3 the last,
+    // below 1 none), the glasses from GlassesType, the starting role colours in the palette, their
     // saved copy and ContrastLevel.
-    void FormCreate();
-    // Each opening: saved copy and fields from the role colours, the glasses button of
-    // GlassesType, then the screen's surfaces, the palette and the test pattern.
-    void FormActivate(QSize client);
-    // Closing: the saved colours become the role colours; the surfaces are released.
-    void FormClose();
-    // Lost the application focus: the surfaces are released and SessionAborted set; the
-    // screen then closes.
-    void ApplicationEvents1Deactivate();
+    void startUp();
+    // Each opening (FormActivate): saved copy and fields from the role colours, the glasses button
+    // of GlassesType, then the screen's surfaces, the palette and the test pattern.
+    void activate(QSize client);
+    // Closing (FormClose): the saved colours become the role colours; the surfaces are released.
+    void close();
+    // Lost the application focus (ApplicationEvents1 OnDeactivate): the surfaces are released and
+    // SessionAborted set; the screen then closes.
+    void focusLost();
 
-    // The operator chose item (0 High, 1 Middle, 2 Low).
-    void RadioGroupContrastClick(int item);
-    void RadioButtonRedBlueClick() { chooseGlasses(GlassesRedBlue); }
-    void RadioButtonRedGreenClick() { chooseGlasses(GlassesRedGreen); }
+    // RadioGroupContrast: the operator chose item (0 High, 1 Middle, 2 Low).
+    void chooseContrast(int item);
+    void chooseRedBlueGlasses() { chooseGlasses(GlassesRedBlue); }   // RadioButtonRedBlue
+    void chooseRedGreenGlasses() { chooseGlasses(GlassesRedGreen); } // RadioButtonRedGreen
     // The set-up screen keeps this screen's level choice equal to its own: the contrast
     // handler runs when the choice changes.
     void setContrastChoice(int level);
 
     // The operator's text in field (EditBR .. EditSB); the rules may change it.
-    void EditChange(int field, const QString& text);
-    void SpinButtonUpClick(int field);
-    void SpinButtonDownClick(int field);
-    // Store: the twelve keys of the chosen glasses and level, one rewrite of Class.ini.
-    void BtnHighClick();
-    // Refresh: the fields from the role colours, discarding what was not accepted.
-    void Button1Click() { refresh(false); }
+    void editField(int field, const QString& text);
+    void stepFieldUp(int field);   // the field's SpinButton, upper half
+    void stepFieldDown(int field); // the field's SpinButton, lower half
+    // BtnHigh "Записать": the twelve keys of the chosen glasses and level, one rewrite of
+    // Class.ini.
+    void storeColours();
+    // Button1 "Отказ от изменений": the fields from the role colours, discarding what was not
+    // accepted.
+    void discardChanges() { refresh(false); }
 
     const QString& fieldText(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     int contrastItem() const { return contrastItem_; }

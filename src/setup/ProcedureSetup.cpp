@@ -1,9 +1,9 @@
 #include "setup/ProcedureSetup.h"
 
 #include "common/StrictNumbers.h"
+#include "setup/ProcedureSetupRows.h"
 #include "state/SharedState.h"
 #include "stimulus/PaletteRoutines.h"
-#include "stimulus/PictureFiles.h"
 
 namespace trelon {
 
@@ -12,22 +12,10 @@ namespace {
 using C = SetupControl;
 
 constexpr int kPatientNameLength = 50;
-constexpr int kAirplaneItem = 2; // "Самолет (8)" of RadioGroupScotomObj
 constexpr int kSwatchPitch = 50;
-
-constexpr C kPreviewLabels[] = {C::Label1, C::Label2, C::Label3, C::Label4,
-                                C::Label5, C::Label6, C::Label7, C::Label8};
 
 QStringList sizeItems2() {
     return {QStringLiteral("Большой"), QStringLiteral("Маленький")};
-}
-QStringList sizeItems3() {
-    return {QStringLiteral("Большой"), QStringLiteral("Средний"), QStringLiteral("Маленький")};
-}
-
-// Left edge that centres a control of width inner on the control outer.
-int centredOn(const QRect& outer, int inner) {
-    return outer.x() + (outer.width() - inner) / 2;
 }
 
 } // namespace
@@ -46,7 +34,7 @@ void ProcedureSetup::show(SetupControl id, bool visible) {
     control(id).visible = visible;
 }
 
-void ProcedureSetup::FormCreate(QSize screenSize) {
+void ProcedureSetup::layOut(QSize screenSize) {
     controls_ = layOutSetupControls(screenSize);
     created_ = controls_;
     // The colours themselves are chosen at every activation; at creation they stay as the
@@ -54,12 +42,12 @@ void ProcedureSetup::FormCreate(QSize screenSize) {
     highlightSwatch(state_.ContrastLevel);
 }
 
-void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {
+void ProcedureSetup::activate(const PatientBoxes& boxes) {
     // 1. Flags, flicker preview off, frequency back to "0", working colours.
     previewDrawn_ = false;
     closed_ = false;
     state_.SessionAborted = false;
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     control(C::RadioGroupFrec).itemIndex = 0;
     state_.session.FlickerHz = 0;
     if (state_.display.DisplayPalette) {
@@ -106,142 +94,48 @@ void ProcedureSetup::FormActivate(const PatientBoxes& boxes) {
     }
 
     // 5. The procedure's own controls.
-    showProcedureControls(procedure());
+    showProcedureControls(setupRowOf(procedure()));
 
     // 6. The frame follows the level in force (the calibration screen may have changed it);
     // its colours are chosen.
     highlightSwatch(state_.ContrastLevel);
     chooseColours();
-    // 7. Timer1 stays off until a frequency is chosen.
+    // 7. The flicker preview (Timer1) stays off until a frequency is chosen.
 }
 
-void ProcedureSetup::showProcedureControls(ProcedureKind procedure) {
-    SetupControlState& size = control(C::RadioGroupSizeScotoma);
-    switch (procedure) {
-    case ProcedureKind::None:
-        break;
-    case ProcedureKind::DiagCvetotest:
-        caption_ = QStringLiteral(" Диагностика: оценка характера зрения ");
-        hide(C::RadioGroupTestObj);
-        hide(C::RadioGroupSizeScotoma);
-        break;
-    case ProcedureKind::DiagKosogl: {
-        caption_ = QStringLiteral(" Диагностика: измерение угла косоглазия ");
-        SetupControlState& test = control(C::RadioGroupTestObj);
-        test.visible = true;
-        test.itemIndex = 0;
-        size.rect.moveTo(test.rect.x() - 20 - size.rect.width(), test.rect.y());
-        size.enabled = test.itemIndex + 1 != kAngleScaleObject; // the scale has no size
-        break;
+void ProcedureSetup::showProcedureControls(const SetupRow& row) {
+    if (row.caption != nullptr) {
+        caption_ = QString::fromUtf8(row.caption);
     }
-    case ProcedureKind::DiagScotoma:
-        caption_ = QStringLiteral(" Диагностика: выявление функциональной скотомы ");
-        hide(C::RadioGroupSizeScotoma);
-        break;
-    case ProcedureKind::DiagFuzia: {
-        caption_ = QStringLiteral(" Диагностика: определение фузионных резервов ");
-        show(C::RadioGroupFuz);
-        show(C::RadioGroupObjFuz);
-        hide(C::RadioGroupSizeScotoma);
-        SetupControlState& sizeFuz = control(C::RadioGroupSizeFuz);
-        sizeFuz.visible = true;
-        sizeFuz.itemIndex = 0;
-        sizeFuz.rect.moveTo(rect(C::RadioGroupFuz).x(), rect(C::RadioGroupObjFuz).y());
-        QRect& object = rect(C::RadioGroupObjFuz);
-        object.moveLeft(rightEdge(rect(C::RadioGroupFuz)) - object.width());
-        break;
+    show(C::RadioGroupSizeScotoma, !row.hidesSize);
+    for (C group : row.shown) {
+        show(group);
     }
-    case ProcedureKind::TrenScotoma: {
-        caption_ = QStringLiteral(" Ликвидация функциональной скотомы ");
-        show(C::RadioGroupScotomObj);
-        const QRect objects = rect(C::RadioGroupScotomObj);
-        size.items = sizeItems3();
-        size.itemIndex = 0;
-        size.rect.moveTo(centredOn(objects, size.rect.width()), bottomEdge(objects) + 20);
-        show(C::RadioGroupSamolet);
-        rect(C::RadioGroupSamolet).moveTo(objects.x(), bottomEdge(size.rect) + 20);
-        enableSamolet();
-        show(C::RadioGroupMelkan);
-        show(C::RadioGroupFrec);
-        for (C label : kPreviewLabels) {
-            show(label);
+    if (row.flickerSquares) {
+        for (C square : kFlickerSquares) {
+            show(square);
         }
-        break;
     }
-    case ProcedureKind::TrenKosogl:
-        caption_ = QStringLiteral(" Тренировка: устранение косоглазия ");
-        show(C::RadioGroupMelkan);
-        show(C::RadioGroupFrec);
-        show(C::RadioGroupTrenObj);
-        show(C::RadioGroupWork);
-        for (C label : kPreviewLabels) {
-            show(label);
-        }
-        size.rect.moveTo(centredOn(rect(C::RadioGroupFrec), size.rect.width()),
-                         bottomEdge(rect(C::RadioGroupMelkan)) + 10);
-        showWorkModeGroups();
-        resetPreviewLabels();
-        break;
-    case ProcedureKind::TrenBifics:
-        caption_ = QStringLiteral(" Тренировка: закрепление слияния ");
-        show(C::RadioGroupTrenFuzObj);
-        show(C::RadioGroupSkorostKoleb);
-        size.rect.moveTo(centredOn(rect(C::RadioGroupSkorostKoleb), size.rect.width()),
-                         rect(C::RadioGroupTrenFuzObj).y());
-        break;
-    case ProcedureKind::TrenCvetotest: {
-        caption_ = QStringLiteral(" Тренировка: развитие фузионных резервов ");
-        show(C::RadioGroupFuzTren);
-        show(C::RadioGroupTrenFuzObj);
-        show(C::RadioGroupSkorost);
-        const QRect objects = rect(C::RadioGroupTrenFuzObj);
-        QRect& speed = rect(C::RadioGroupSkorost);
-        speed.moveTop(bottomEdge(objects) - speed.height());
-        size.rect.moveTo(centredOn(speed, size.rect.width()), objects.y());
-        QRect& reserves = rect(C::RadioGroupFuzTren);
-        const int gapTop = bottomEdge(size.rect);
-        reserves.moveTop(gapTop + (speed.y() - gapTop - reserves.height()) / 2);
-        break;
+    if (row.arrange != nullptr) {
+        row.arrange(controls_);
     }
-    }
-}
-
-void ProcedureSetup::showWorkModeGroups() {
-    const int mode = item(C::RadioGroupWork);
-    show(C::RadioGroupPause, mode == 1);
-    show(C::RadioGroupShagMove, mode == 1);
-    show(C::RadioGroupSkorost, mode == 2);
-}
-
-void ProcedureSetup::resetPreviewLabels() {
-    for (C label : kPreviewLabels) {
-        show(label);
-    }
-    if (item(C::RadioGroupMelkan) == 3 && item(C::RadioGroupFrec) > 0) {
-        hide(C::Label5);
-        hide(C::Label7);
-    }
-}
-
-void ProcedureSetup::enableSamolet() {
-    control(C::RadioGroupSamolet).enabled = item(C::RadioGroupScotomObj) == kAirplaneItem;
 }
 
 void ProcedureSetup::highlightSwatch(int level) {
     const int x = swatchX();
-    rect(C::lt).moveLeft(x - 7);
-    rect(C::ll).moveLeft(x - 7);
-    rect(C::lb).moveLeft(x - 7);
-    rect(C::lr).moveLeft(x + 164);
+    rect(C::FrameTop).moveLeft(x - 7);
+    rect(C::FrameLeft).moveLeft(x - 7);
+    rect(C::FrameBottom).moveLeft(x - 7);
+    rect(C::FrameRight).moveLeft(x + 164);
     if (level < 1 || level > 3) {
         return;
     }
     highlightedLevel_ = level;
     const int t = swatchY() + kSwatchPitch * (level - 1);
-    rect(C::lt).moveTop(t - 5);
-    rect(C::ll).moveTop(t - 5);
-    rect(C::lr).moveTop(t - 5);
-    rect(C::lb).moveTop(t + 43);
+    rect(C::FrameTop).moveTop(t - 5);
+    rect(C::FrameLeft).moveTop(t - 5);
+    rect(C::FrameRight).moveTop(t - 5);
+    rect(C::FrameBottom).moveTop(t + 43);
 }
 
 void ProcedureSetup::chooseColours() {
@@ -262,10 +156,10 @@ void ProcedureSetup::chooseColours() {
     }
 }
 
-void ProcedureSetup::FormMouseDown(int x, int y) {
+void ProcedureSetup::chooseSwatchAt(int x, int y) {
     const int top = swatchY();
     int level = 0;
-    if (rect(C::ll).x() < x && x < rect(C::lr).x()) {
+    if (rect(C::FrameLeft).x() < x && x < rect(C::FrameRight).x()) {
         for (int candidate = 1; candidate <= 3; ++candidate) {
             const int t = top + kSwatchPitch * (candidate - 1);
             if (t < y && y < t + 40) {
@@ -289,78 +183,57 @@ void ProcedureSetup::choose(SetupControl group, int itemIndex) {
     target.itemIndex = itemIndex;
     switch (group) {
     case C::RadioGroupWork:
-        RadioGroupWorkClick();
+        showWorkModeGroups(controls_);
         break;
     case C::RadioGroupFrec:
-        RadioGroupFrecClick();
+        applyFlickerFrequency();
         break;
     case C::RadioGroupMelkan:
-        RadioGroupMelkanClick();
+        applyFlickerVariant();
         break;
     case C::RadioGroupBifixMove:
-        RadioGroupBifixMoveClick();
+        state_.session.BifixPhase = item(C::RadioGroupBifixMove) + 1;
         break;
     case C::RadioGroupTrenObj:
-        RadioGroupTrenObjClick();
-        break;
     case C::RadioGroupTrenFuzObj:
-        RadioGroupTrenFuzObjClick();
+        PreviewPicture(group);
         break;
     case C::RadioGroupTestObj:
-        RadioGroupTestObjClick();
+        // The scale has no size.
+        control(C::RadioGroupSizeScotoma).enabled = item(C::RadioGroupTestObj) != 0;
+        PreviewPicture(group);
         break;
     case C::RadioGroupObjFuz:
-        RadioGroupObjFuzClick();
+        fillFusionSizes();
         break;
     case C::RadioGroupScotomObj:
-        RadioGroupScotomObjClick();
+        enableAirplaneDirections(controls_);
         break;
     default:
         break; // groups read only by the start button
     }
 }
 
-void ProcedureSetup::RadioGroupWorkClick() {
-    showWorkModeGroups();
-}
-
-void ProcedureSetup::RadioGroupFrecClick() {
+void ProcedureSetup::applyFlickerFrequency() {
     const SetupControlState& frequency = control(C::RadioGroupFrec);
     state_.session.FlickerHz =
         static_cast<std::uint16_t>(frequency.items.value(frequency.itemIndex).toInt());
     if (frequency.itemIndex != 0) {
-        timer1Running_ = true;
+        flickerPreviewRunning_ = true;
     } else {
-        timer1Running_ = false;
-        for (C label : kPreviewLabels) {
-            show(label);
+        flickerPreviewRunning_ = false;
+        for (C square : kFlickerSquares) {
+            show(square);
         }
     }
 }
 
-void ProcedureSetup::RadioGroupMelkanClick() {
+void ProcedureSetup::applyFlickerVariant() {
     state_.session.FlickerVariant = static_cast<std::uint16_t>(item(C::RadioGroupMelkan) + 1);
-    resetPreviewLabels();
+    resetFlickerSquares(controls_);
 }
 
-void ProcedureSetup::RadioGroupBifixMoveClick() {
-    state_.session.BifixPhase = item(C::RadioGroupBifixMove) + 1;
-}
-
-void ProcedureSetup::RadioGroupTrenObjClick() {
-    PreviewPicture(C::RadioGroupTrenObj);
-}
-
-void ProcedureSetup::RadioGroupTrenFuzObjClick() {
-    PreviewPicture(C::RadioGroupTrenFuzObj);
-}
-
-void ProcedureSetup::RadioGroupTestObjClick() {
-    control(C::RadioGroupSizeScotoma).enabled = item(C::RadioGroupTestObj) != 0;
-    PreviewPicture(C::RadioGroupTestObj);
-}
-
-void ProcedureSetup::RadioGroupObjFuzClick() {
+void ProcedureSetup::fillFusionSizes() {
     static const QStringList sizes[] = {
         {QStringLiteral("6 град."), QStringLiteral("4 град."), QStringLiteral("3 град.")},
         {QStringLiteral("3 град."), QStringLiteral("2 град."), QStringLiteral("1 град.")},
@@ -373,29 +246,25 @@ void ProcedureSetup::RadioGroupObjFuzClick() {
     control(C::RadioGroupSizeFuz).items = sizes[object]; // the chosen index stays
 }
 
-void ProcedureSetup::RadioGroupScotomObjClick() {
-    enableSamolet();
-}
-
-void ProcedureSetup::Timer1Timer() {
+void ProcedureSetup::blinkFlickerPreview() {
     auto toggle = [this](C label) { show(label, !shows(label)); };
     switch (item(C::RadioGroupMelkan)) {
     case 0:
-        toggle(C::Label1);
+        toggle(C::FlickerRedSquare);
         break;
     case 1:
-        toggle(C::Label2);
+        toggle(C::FlickerBlueSquare);
         break;
     case 2:
-        toggle(C::Label3);
-        toggle(C::Label4);
+        toggle(C::FlickerBothRedHalf);
+        toggle(C::FlickerBothBlueHalf);
         break;
     case 3: {
-        const bool firstPair = shows(C::Label5);
-        show(C::Label5, !firstPair);
-        show(C::Label7, !firstPair);
-        show(C::Label6, firstPair);
-        show(C::Label8, firstPair);
+        const bool firstPair = shows(C::FlickerCheckerRed1);
+        show(C::FlickerCheckerRed1, !firstPair);
+        show(C::FlickerCheckerRed2, !firstPair);
+        show(C::FlickerCheckerBlue1, firstPair);
+        show(C::FlickerCheckerBlue2, firstPair);
         break;
     }
     default:

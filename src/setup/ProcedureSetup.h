@@ -4,7 +4,8 @@
 // flicker preview, and the start that copies every choice into the session parameters.
 //
 // The screen forwards its events to the handlers here and mirrors controls() into its
-// widgets after each call; the Timer1 state it runs its 200 ms timer by is timer1Running().
+// widgets after each call; it runs its 200 ms timer (Timer1) while flickerPreviewRunning(),
+// each tick calling blinkFlickerPreview().
 #include "display/DisplayResult.h"
 #include "results/ProcedureKind.h"
 #include "setup/ProcedureSetupControls.h"
@@ -15,6 +16,7 @@
 namespace trelon {
 
 class Dialogs;
+struct SetupRow;
 struct SharedState;
 
 // What the main window's patient boxes hold when the screen needs them.
@@ -32,20 +34,20 @@ public:
         calibrationChoice_ = std::move(choose);
     }
 
-    // Creation: lays the controls out on a screen of screenSize and frames the swatch of the
-    // current contrast level.
-    void FormCreate(QSize screenSize);
-    // Activation: resets the controls and shows those of the session's procedure.
-    void FormActivate(const PatientBoxes& boxes);
-    // The first paint after activation: palette, grey screen, swatches and the preview.
+    // Creation (FormCreate): lays the controls out on a screen of screenSize and frames the swatch
+    // of the current contrast level.
+    void layOut(QSize screenSize);
+    // Activation (FormActivate): resets the controls and shows those of the session's procedure.
+    void activate(const PatientBoxes& boxes);
+    // The first paint after activation (FormPaint): palette, grey screen, swatches and the preview.
     // Does nothing while previewDrawn().
-    void FormPaint();
-    // A press on the screen itself (screen coordinates): the swatch choice.
-    void FormMouseDown(int x, int y);
-    void FormClose();
-    // Lost the application focus: releases the surfaces and sets SessionAborted; the
-    // screen then closes.
-    void ApplicationEvents1Deactivate();
+    void drawScreen();
+    // A press on the screen itself (FormMouseDown, screen coordinates): the swatch choice.
+    void chooseSwatchAt(int x, int y);
+    void close(); // FormClose
+    // Lost the application focus (ApplicationEvents1 OnDeactivate): releases the surfaces and sets
+    // SessionAborted; the screen then closes.
+    void focusLost();
     // Before the calibration or additional parameters screen opens from here: releases the
     // scene, the primary and the palette. otherScreenClosed() afterwards.
     void releaseForOtherScreen();
@@ -61,16 +63,8 @@ public:
 
     // The operator chose item of a radio group: stores it and runs the group's handler.
     void choose(SetupControl group, int item);
-    void RadioGroupWorkClick();
-    void RadioGroupFrecClick();
-    void RadioGroupMelkanClick();
-    void RadioGroupBifixMoveClick();
-    void RadioGroupTrenObjClick();
-    void RadioGroupTrenFuzObjClick();
-    void RadioGroupTestObjClick();
-    void RadioGroupObjFuzClick();
-    void RadioGroupScotomObjClick();
-    void Timer1Timer();
+    // Timer1: one step of the flicker preview of the chosen variant.
+    void blinkFlickerPreview();
 
     // Shows the picture of the chosen item of an object group beside it, on the primary.
     void PreviewPicture(SetupControl group);
@@ -83,7 +77,7 @@ public:
     SetupControlState& control(SetupControl id) { return controls_[static_cast<int>(id)]; }
     QString caption() const { return caption_; }
     ProcedureKind procedure() const;
-    bool timer1Running() const { return timer1Running_; }
+    bool flickerPreviewRunning() const { return flickerPreviewRunning_; }
     bool previewDrawn() const { return previewDrawn_; }
     int highlightedLevel() const { return highlightedLevel_; } // swatch name shown white
     int swatchX() const { return trelon::swatchX(controls_); }
@@ -96,10 +90,10 @@ private:
     int item(SetupControl id) const { return control(id).itemIndex; }
     QRect& rect(SetupControl id) { return control(id).rect; }
 
-    void showProcedureControls(ProcedureKind procedure);
-    void showWorkModeGroups();
-    void resetPreviewLabels();
-    void enableSamolet();
+    void showProcedureControls(const SetupRow& row);
+    void applyFlickerFrequency(); // RadioGroupFrec
+    void applyFlickerVariant();   // RadioGroupMelkan
+    void fillFusionSizes();       // RadioGroupObjFuz
     void highlightSwatch(int level);
     void chooseColours();
     void fillSessionParams();
@@ -115,9 +109,9 @@ private:
     SetupControlStates controls_;
     SetupControlStates created_; // the places the screen's creation gave the controls
     QString caption_;
-    bool timer1Running_ = false;
+    bool flickerPreviewRunning_ = false;
     bool previewDrawn_ = false;
-    bool closed_ = false; // FormClose ran and no activation since
+    bool closed_ = false; // close ran and no activation since
     int highlightedLevel_ = 0;
 };
 

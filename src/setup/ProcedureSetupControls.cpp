@@ -159,53 +159,101 @@ std::array<SetupControlDesign, kSetupControlCount> makeDesigns() {
          {QStringLiteral("6 град."), QStringLiteral("4 град."), QStringLiteral("3 град.")},
          1,
          QRect(368, 112, 110, 85)},
-        {C::BitBtn1,
+        {C::StartButton,
          K::Button,
          QStringLiteral("BitBtn1"),
          QStringLiteral("Начать работу"),
          {},
          0,
          QRect(0, 0, 300, 50)},
-        {C::BitBtn2,
+        {C::BackButton,
          K::Button,
          QStringLiteral("BitBtn2"),
          QStringLiteral("Возврат"),
          {},
          0,
          QRect(0, 0, 180, 50)},
-        {C::Label1, K::PreviewLabel, QStringLiteral("Label1"), {}, {}, 0, QRect(344, 102, 26, 26)},
-        {C::Label2, K::PreviewLabel, QStringLiteral("Label2"), {}, {}, 0, QRect(344, 139, 26, 26)},
-        {C::Label3, K::PreviewLabel, QStringLiteral("Label3"), {}, {}, 0, QRect(344, 174, 26, 13)},
-        {C::Label4, K::PreviewLabel, QStringLiteral("Label4"), {}, {}, 0, QRect(344, 186, 26, 13)},
-        {C::Label5, K::PreviewLabel, QStringLiteral("Label5"), {}, {}, 0, QRect(344, 209, 13, 13)},
-        {C::Label6, K::PreviewLabel, QStringLiteral("Label6"), {}, {}, 0, QRect(344, 221, 13, 13)},
-        {C::Label7, K::PreviewLabel, QStringLiteral("Label7"), {}, {}, 0, QRect(357, 221, 13, 13)},
-        {C::Label8, K::PreviewLabel, QStringLiteral("Label8"), {}, {}, 0, QRect(357, 209, 13, 13)},
-        {C::Label9,
+        {C::FlickerRedSquare,
+         K::PreviewLabel,
+         QStringLiteral("Label1"),
+         {},
+         {},
+         0,
+         QRect(344, 102, 26, 26)},
+        {C::FlickerBlueSquare,
+         K::PreviewLabel,
+         QStringLiteral("Label2"),
+         {},
+         {},
+         0,
+         QRect(344, 139, 26, 26)},
+        {C::FlickerBothRedHalf,
+         K::PreviewLabel,
+         QStringLiteral("Label3"),
+         {},
+         {},
+         0,
+         QRect(344, 174, 26, 13)},
+        {C::FlickerBothBlueHalf,
+         K::PreviewLabel,
+         QStringLiteral("Label4"),
+         {},
+         {},
+         0,
+         QRect(344, 186, 26, 13)},
+        {C::FlickerCheckerRed1,
+         K::PreviewLabel,
+         QStringLiteral("Label5"),
+         {},
+         {},
+         0,
+         QRect(344, 209, 13, 13)},
+        {C::FlickerCheckerBlue1,
+         K::PreviewLabel,
+         QStringLiteral("Label6"),
+         {},
+         {},
+         0,
+         QRect(344, 221, 13, 13)},
+        {C::FlickerCheckerRed2,
+         K::PreviewLabel,
+         QStringLiteral("Label7"),
+         {},
+         {},
+         0,
+         QRect(357, 221, 13, 13)},
+        {C::FlickerCheckerBlue2,
+         K::PreviewLabel,
+         QStringLiteral("Label8"),
+         {},
+         {},
+         0,
+         QRect(357, 209, 13, 13)},
+        {C::SwatchName1,
          K::SwatchLabel,
          QStringLiteral("Label9"),
          QStringLiteral("Палитра 1"),
          {},
          0,
          QRect(0, 0, 72, 16)},
-        {C::Label10,
+        {C::SwatchName2,
          K::SwatchLabel,
          QStringLiteral("Label10"),
          QStringLiteral("Палитра 2"),
          {},
          0,
          QRect(0, 0, 72, 16)},
-        {C::Label11,
+        {C::SwatchName3,
          K::SwatchLabel,
          QStringLiteral("Label11"),
          QStringLiteral("Палитра 3"),
          {},
          0,
          QRect(0, 0, 72, 16)},
-        {C::lt, K::FrameBar, QStringLiteral("lt"), {}, {}, 0, QRect(0, 0, 174, 3)},
-        {C::ll, K::FrameBar, QStringLiteral("ll"), {}, {}, 0, QRect(0, 0, 3, 50)},
-        {C::lb, K::FrameBar, QStringLiteral("lb"), {}, {}, 0, QRect(0, 0, 174, 3)},
-        {C::lr, K::FrameBar, QStringLiteral("lr"), {}, {}, 0, QRect(0, 0, 3, 50)},
+        {C::FrameTop, K::FrameBar, QStringLiteral("lt"), {}, {}, 0, QRect(0, 0, 174, 3)},
+        {C::FrameLeft, K::FrameBar, QStringLiteral("ll"), {}, {}, 0, QRect(0, 0, 3, 50)},
+        {C::FrameBottom, K::FrameBar, QStringLiteral("lb"), {}, {}, 0, QRect(0, 0, 174, 3)},
+        {C::FrameRight, K::FrameBar, QStringLiteral("lr"), {}, {}, 0, QRect(0, 0, 3, 50)},
     }};
 }
 
@@ -245,17 +293,40 @@ SetupControlStates layOutSetupControls(QSize screenSize) {
     }
 
     const int top = swatchY(controls);
-    const SetupControl names[] = {C::Label9, C::Label10, C::Label11};
+    const SetupControl names[] = {C::SwatchName1, C::SwatchName2, C::SwatchName3};
     for (int level = 0; level < 3; ++level) {
         at(controls, names[level]).rect.moveTo(a + kSwatchLabelX, top + 10 + 50 * level);
     }
 
-    QRect& start = at(controls, C::BitBtn1).rect;
-    QRect& back = at(controls, C::BitBtn2).rect;
+    QRect& start = at(controls, C::StartButton).rect;
+    QRect& back = at(controls, C::BackButton).rect;
     start.moveTo(a + kButtonsCentre - (start.width() + back.width()) / 2,
                  b + kButtonBottom - start.height());
     back.moveTo(rightEdge(start) + kButtonSpacing, start.y());
     return controls;
+}
+
+void showWorkModeGroups(SetupControlStates& controls) {
+    const int mode = at(controls, C::RadioGroupWork).itemIndex;
+    at(controls, C::RadioGroupPause).visible = mode == 1;
+    at(controls, C::RadioGroupShagMove).visible = mode == 1;
+    at(controls, C::RadioGroupSkorost).visible = mode == 2;
+}
+
+void resetFlickerSquares(SetupControlStates& controls) {
+    for (C square : kFlickerSquares) {
+        at(controls, square).visible = true;
+    }
+    if (at(controls, C::RadioGroupMelkan).itemIndex == 3 &&
+        at(controls, C::RadioGroupFrec).itemIndex > 0) {
+        at(controls, C::FlickerCheckerRed1).visible = false;
+        at(controls, C::FlickerCheckerRed2).visible = false;
+    }
+}
+
+void enableAirplaneDirections(SetupControlStates& controls) {
+    at(controls, C::RadioGroupSamolet).enabled =
+        at(controls, C::RadioGroupScotomObj).itemIndex == kAirplaneItem;
 }
 
 } // namespace trelon

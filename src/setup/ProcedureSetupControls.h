@@ -31,25 +31,28 @@ enum class SetupControl {
     RadioGroupSizeScotoma,
     RadioGroupScotomObj,
     RadioGroupSizeFuz,
-    BitBtn1,
-    BitBtn2,
-    Label1,
-    Label2,
-    Label3,
-    Label4,
-    Label5,
-    Label6,
-    Label7,
-    Label8,
-    Label9,
-    Label10,
-    Label11,
-    lt,
-    ll,
-    lb,
-    lr,
+    StartButton, // BitBtn1
+    BackButton,  // BitBtn2
+    // The flicker preview squares: red alone, blue alone, red above blue, and the checker
+    // whose two diagonals alternate.
+    FlickerRedSquare,    // Label1
+    FlickerBlueSquare,   // Label2
+    FlickerBothRedHalf,  // Label3
+    FlickerBothBlueHalf, // Label4
+    FlickerCheckerRed1,  // Label5
+    FlickerCheckerBlue1, // Label6
+    FlickerCheckerRed2,  // Label7
+    FlickerCheckerBlue2, // Label8
+    SwatchName1,         // Label9, beside the first contrast swatch
+    SwatchName2,         // Label10
+    SwatchName3,         // Label11
+    // The black frame around the chosen swatch.
+    FrameTop,    // lt
+    FrameLeft,   // ll
+    FrameBottom, // lb
+    FrameRight,  // lr
 };
-inline constexpr int kSetupControlCount = static_cast<int>(SetupControl::lr) + 1;
+inline constexpr int kSetupControlCount = static_cast<int>(SetupControl::FrameRight) + 1;
 
 inline constexpr int kSetupDesignWidth = 780;
 inline constexpr int kSetupDesignHeight = 550;
@@ -69,7 +72,7 @@ struct SetupControlDesign {
     QString caption;   // group caption or text
     QStringList items; // radio group items as first shown
     int columns;       // radio group columns
-    QRect rect;        // place on the design area (size alone for buttons, labels 9-11, bars)
+    QRect rect;        // place on the design area (size alone for buttons, swatch names, bars)
 };
 
 // Every control, indexed by SetupControl.
@@ -94,6 +97,25 @@ SetupControlStates layOutSetupControls(QSize screenSize);
 int swatchX(const SetupControlStates& controls);
 // The first swatch's top: RadioGroupDistant's bottom edge + 20.
 int swatchY(const SetupControlStates& controls);
+
+// The item "Самолет (8)" of RadioGroupScotomObj, the one object with a direction.
+inline constexpr int kAirplaneItem = 2;
+
+// The eight flicker preview squares.
+inline constexpr SetupControl kFlickerSquares[] = {
+    SetupControl::FlickerRedSquare,   SetupControl::FlickerBlueSquare,
+    SetupControl::FlickerBothRedHalf, SetupControl::FlickerBothBlueHalf,
+    SetupControl::FlickerCheckerRed1, SetupControl::FlickerCheckerBlue1,
+    SetupControl::FlickerCheckerRed2, SetupControl::FlickerCheckerBlue2};
+
+// The timing groups of the chosen work mode: pause and step for the automatic mode with
+// pauses, speed for the uniform one, none for the manual mode.
+void showWorkModeGroups(SetupControlStates& controls);
+// All eight flicker squares, except the alternating variant's first diagonal while a
+// frequency is chosen (it starts hidden).
+void resetFlickerSquares(SetupControlStates& controls);
+// The direction group is for the airplane object only.
+void enableAirplaneDirections(SetupControlStates& controls);
 
 // Left + width and top + height, as the controls measure their edges.
 inline int rightEdge(const QRect& r) {

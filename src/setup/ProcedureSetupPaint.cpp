@@ -4,13 +4,13 @@
 #include "display/DisplayDevice.h"
 #include "platform/Dialogs.h"
 #include "setup/ProcedureSetup.h"
+#include "setup/ProcedureSetupRows.h"
 #include "state/SharedState.h"
 #include "stimulus/DisplaySetup.h"
 #include "stimulus/PaletteRoutines.h"
 #include "stimulus/PictureFiles.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace trelon {
 
@@ -26,14 +26,6 @@ constexpr int kRedBlueSwatchBase = 31;
 constexpr int kRedGreenSwatchBase = 51;
 constexpr int kPreviewColumnWidth = 44;
 constexpr int kPreviewColumnHeight = 450;
-
-// The group whose chosen object the preview shows, for the procedures that show one.
-constexpr std::pair<ProcedureKind, C> kPreviewGroups[] = {
-    {ProcedureKind::TrenKosogl, C::RadioGroupTrenObj},
-    {ProcedureKind::TrenBifics, C::RadioGroupTrenFuzObj},
-    {ProcedureKind::TrenCvetotest, C::RadioGroupTrenFuzObj},
-    {ProcedureKind::DiagKosogl, C::RadioGroupTestObj},
-};
 
 // The preview file of item index of an object group; empty for other groups or indices.
 QString previewFile(SetupControl group, int index) {
@@ -81,7 +73,7 @@ bool ProcedureSetup::ensurePrimary() {
            succeeded(display.DisplayDevice->createPrimarySurface(display.PrimarySurface));
 }
 
-void ProcedureSetup::FormPaint() {
+void ProcedureSetup::drawScreen() {
     if (previewDrawn_) {
         return;
     }
@@ -120,10 +112,8 @@ void ProcedureSetup::FormPaint() {
     // 7.
     previewDrawn_ = true;
     // 8. The picture of the chosen object.
-    for (const auto& [procedure, group] : kPreviewGroups) {
-        if (procedure == this->procedure()) {
-            PreviewPicture(group);
-        }
+    if (const std::optional<SetupControl> group = setupRowOf(procedure()).preview) {
+        PreviewPicture(*group);
     }
 }
 
@@ -213,20 +203,20 @@ void ProcedureSetup::PreviewPicture(SetupControl group) {
     display.PrimarySurface->bltFast(x, y, scene);
 }
 
-void ProcedureSetup::FormClose() {
+void ProcedureSetup::close() {
     closed_ = true;
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     state_.display.SceneSurface.reset();
     state_.display.PrimarySurface.reset();
 }
 
-void ProcedureSetup::ApplicationEvents1Deactivate() {
-    FormClose();
+void ProcedureSetup::focusLost() {
+    close();
     state_.SessionAborted = true;
 }
 
 void ProcedureSetup::releaseForOtherScreen() {
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     state_.display.SceneSurface.reset();
     state_.display.PrimarySurface.reset();
     state_.display.DisplayPalette.reset();

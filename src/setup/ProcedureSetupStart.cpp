@@ -14,7 +14,6 @@ namespace {
 
 using C = SetupControl;
 
-constexpr int kAirplaneItem = 2;
 constexpr std::array<int, 3> kPauseSeconds = {15, 10, 5};
 constexpr std::array<double, 6> kDistancesCm = {50, 100, 200, 300, 400, 500};
 
@@ -35,7 +34,7 @@ bool ProcedureSetup::startSession(const PatientBoxes& boxes) {
     if (closed_) {
         return false; // the screen closed while the question was open: the answer is void
     }
-    timer1Running_ = false;
+    flickerPreviewRunning_ = false;
     fillSessionParams();
     previewDrawn_ = true; // the stimulus window owns the screen now
     return true;
@@ -104,14 +103,14 @@ bool ProcedureSetup::finishSession(const PatientBoxes& boxes) {
     const bool aborted = state_.SessionAborted;
     if (!aborted) {
         // Back from the modal stimulus window the screen is activated again.
-        FormActivate(boxes);
+        activate(boxes);
     }
     previewDrawn_ = false;
-    enableSamolet();
+    enableAirplaneDirections(controls_);
     if (shows(C::RadioGroupFrec)) {
-        resetPreviewLabels();
+        resetFlickerSquares(controls_);
     }
-    timer1Running_ = !aborted && item(C::RadioGroupFrec) != 0;
+    flickerPreviewRunning_ = !aborted && item(C::RadioGroupFrec) != 0;
     state_.session.FlickerHz = 0;
     state_.session.FlickerVariant = 0;
     return aborted;

@@ -125,15 +125,16 @@ TEST_F(ParamFormTest, EachProcedureShowsItsGroupsWithTheirTexts) {
             }
         }
         // The flicker preview squares only for the two flicker trainings.
-        EXPECT_EQ(child<QWidget>(C::Label1)->isVisible(), isDiagnostics == 0 && number <= 2);
+        EXPECT_EQ(child<QWidget>(C::FlickerRedSquare)->isVisible(),
+                  isDiagnostics == 0 && number <= 2);
     }
     EXPECT_EQ(group(C::RadioGroupAmbliop)->caption(),
               QStringLiteral("         Положение фильтров"));
     EXPECT_EQ(group(C::RadioGroupDistant)->button(1)->text(), QStringLiteral("    1 м"));
     EXPECT_EQ(group(C::RadioGroupShagMove)->items().first(), QStringLiteral("   1 пикс. "));
-    EXPECT_EQ(child<QPushButton>(C::BitBtn1)->text(), QStringLiteral("Начать работу"));
-    EXPECT_EQ(child<QPushButton>(C::BitBtn2)->text(), QStringLiteral("Возврат"));
-    EXPECT_EQ(child<QLabel>(C::Label11)->text(), QStringLiteral("Палитра 3"));
+    EXPECT_EQ(child<QPushButton>(C::StartButton)->text(), QStringLiteral("Начать работу"));
+    EXPECT_EQ(child<QPushButton>(C::BackButton)->text(), QStringLiteral("Возврат"));
+    EXPECT_EQ(child<QLabel>(C::SwatchName3)->text(), QStringLiteral("Палитра 3"));
 }
 
 TEST_F(ParamFormTest, ClicksReachTheHandlers) {
@@ -154,7 +155,7 @@ TEST_F(ParamFormTest, ClicksReachTheHandlers) {
     EXPECT_EQ(timer->interval(), 200);
     // Red only: Label1 blinks on the timer.
     QTest::qWait(250);
-    EXPECT_FALSE(child<QWidget>(C::Label1)->isVisible());
+    EXPECT_FALSE(child<QWidget>(C::FlickerRedSquare)->isVisible());
 }
 
 TEST_F(ParamFormTest, PressOnASwatchChoosesItsLevel) {
@@ -166,9 +167,9 @@ TEST_F(ParamFormTest, PressOnASwatchChoosesItsLevel) {
     ASSERT_NE(presenter, nullptr);
     QTest::mouseClick(presenter, Qt::LeftButton, {}, swatch);
     EXPECT_EQ(state.ContrastLevel, level);
-    const C label = level == 2 ? C::Label10 : C::Label11;
+    const C label = level == 2 ? C::SwatchName2 : C::SwatchName3;
     EXPECT_EQ(child<QLabel>(label)->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(child<QWidget>(C::lt)->y(), form->setup().control(C::lt).rect.y());
+    EXPECT_EQ(child<QWidget>(C::FrameTop)->y(), form->setup().control(C::FrameTop).rect.y());
 }
 
 TEST_F(ParamFormTest, EnterStartsAndTheScreenIsReadyForTheNextRun) {
@@ -207,7 +208,7 @@ TEST_F(ParamFormTest, EscCloseButtonAndFocusLossCloseAndReleaseTheSurfaces) {
     EXPECT_FALSE(state.display.SceneSurface);
 
     open(0, 3);
-    QTest::mouseClick(child<QPushButton>(C::BitBtn2), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(C::BackButton), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
 
     open(0, 3);

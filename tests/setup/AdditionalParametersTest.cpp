@@ -13,8 +13,8 @@ class AdditionalParametersTest : public ConfigScreenFixture {
 protected:
     void create(const QStringList& lines) {
         startWith(lines);
-        parameters.FormCreate();
-        parameters.FormActivate();
+        parameters.fillFromSettings();
+        parameters.activate();
     }
     ParamControls& c() { return parameters.controls(); }
     QString& row(const char* name) {
@@ -35,7 +35,7 @@ TEST_F(AdditionalParametersTest, TheStepShowsItsSettingOnlyWithin1To4) {
     // The settings file refuses 0 and 5; a step set otherwise still shows "1".
     for (const int step : {0, 5}) {
         state.settings.ShagKoleban = step;
-        parameters.FormCreate();
+        parameters.fillFromSettings();
         EXPECT_EQ(c().item(ParamGroup::ShagKoleban), 0) << step;
     }
     EXPECT_EQ(state.MaxAmplitudaSbligen, 4);
@@ -49,7 +49,7 @@ TEST_F(AdditionalParametersTest, SavedFusionGroupsStayInTheFileButARestartShowsT
             QStringLiteral("TimeTrenFuz2=1")});
     c().item(ParamGroup::FuzTime1) = 3; // "400"
     c().item(ParamGroup::FuzTime2) = 1; // "75"
-    EXPECT_TRUE(parameters.BitBtnSaveParamClick());
+    EXPECT_TRUE(parameters.saveParameters());
     EXPECT_EQ(dialogs.confirmations, QStringList{QStringLiteral("Сохранить параметры?")});
     EXPECT_EQ(stored(),
               iniBytes(utf8Lines(
@@ -64,7 +64,7 @@ TEST_F(AdditionalParametersTest, SavedFusionGroupsStayInTheFileButARestartShowsT
     SharedState restarted;
     ASSERT_TRUE(LoadSettings(restarted.settings, state.paths.ProgramDir).ok());
     AdditionalParameters again(restarted, dialogs);
-    again.FormCreate();
+    again.fillFromSettings();
     EXPECT_EQ(again.controls().item(ParamGroup::FuzTime1), 2); // "300"
     EXPECT_EQ(again.controls().item(ParamGroup::FuzTime2), 0); // "50"
     EXPECT_EQ(restarted.settings.TimeTrenFuz1, 400);
@@ -81,7 +81,7 @@ TEST_F(AdditionalParametersTest, NoToSavingStillAppliesAllButPaletteShiftAndScal
     c().redBlue = false;
     c().CheckBoxScorost = true;
     dialogs.confirmAnswers = {false};
-    EXPECT_TRUE(parameters.BitBtnSaveParamClick());
+    EXPECT_TRUE(parameters.saveParameters());
     EXPECT_EQ(stored(), original);
     EXPECT_EQ(state.MaxAmplitudaSbligen, 12);
     EXPECT_EQ(state.settings.TimeIntervalKoleb2, 400);
@@ -91,7 +91,7 @@ TEST_F(AdditionalParametersTest, NoToSavingStillAppliesAllButPaletteShiftAndScal
     EXPECT_EQ(state.PaletteShift, 0);
     EXPECT_DOUBLE_EQ(state.settings.MmPerPixel, 150 / 500.0);
     // "Применить" takes those two as well.
-    EXPECT_TRUE(parameters.BitBtn2Click());
+    EXPECT_TRUE(parameters.apply());
     EXPECT_EQ(state.PaletteShift, 1);
     EXPECT_DOUBLE_EQ(state.settings.MmPerPixel, 200 / 500.0);
 }
@@ -110,8 +110,8 @@ TEST_F(AdditionalParametersTest, ScaleAndSpeedsThatAreNoPositiveWholeNumberAreRe
     for (int i = 0; i < 4; ++i) {
         const QString kept = *cases[i].first;
         *cases[i].first = QString::fromLatin1(typed[i]);
-        EXPECT_FALSE(parameters.BitBtn2Click());
-        EXPECT_FALSE(parameters.BitBtnSaveParamClick());
+        EXPECT_FALSE(parameters.apply());
+        EXPECT_FALSE(parameters.saveParameters());
         ASSERT_EQ(dialogs.informations.size(), 2 * (i + 1));
         EXPECT_TRUE(dialogs.informations.last().startsWith(cases[i].second))
             << dialogs.informations.last().toStdString();
@@ -129,19 +129,19 @@ TEST_F(AdditionalParametersTest, EachPictureRowAddressesItsOwnFactorTheChickToo)
     EXPECT_EQ(row("Кошка (Фузия)"), QStringLiteral("100"));
     row("Кошка (Фузия)") = QStringLiteral("80");
     row("Птенчик") = QStringLiteral("120");
-    parameters.Button1Click();
-    parameters.BitBtn3Click();
+    parameters.showPictureSizes();
+    parameters.applyPictureSizes();
     EXPECT_FALSE(c().picturesShown);
     EXPECT_DOUBLE_EQ(state.settings.PictureFactors[PicCat], 0.9);
     EXPECT_DOUBLE_EQ(state.settings.PictureFactors[PicBigCat], 0.8);
     EXPECT_DOUBLE_EQ(state.settings.PictureFactors[PicEgg], 1.2);
 
     row("Кошка") = QStringLiteral("0");
-    parameters.BitBtn5Click();
+    parameters.savePictureSizes();
     EXPECT_TRUE(dialogs.informations.last().startsWith(QStringLiteral("Размер рисунка \"Кошка\"")));
     EXPECT_EQ(stored(), original);
     row("Кошка") = QStringLiteral("150");
-    parameters.BitBtn5Click();
+    parameters.savePictureSizes();
     EXPECT_EQ(dialogs.confirmations.last(), QStringLiteral("Сохранить изменения?"));
     Settings reread;
     ASSERT_TRUE(LoadSettings(reread, state.paths.ProgramDir).ok());

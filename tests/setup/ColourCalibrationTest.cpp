@@ -17,8 +17,8 @@ class ColourCalibrationTest : public ConfigScreenFixture {
 protected:
     void open(const QStringList& lines = {QStringLiteral("[Default]")}) {
         startWith(lines);
-        calibration.FormCreate();
-        calibration.FormActivate(kScreen);
+        calibration.startUp();
+        calibration.activate(kScreen);
     }
     int entry(int index, int channel) const {
         const PaletteEntry& e = state.display.DisplayPalette->entries()[index];
@@ -29,57 +29,57 @@ protected:
 
 TEST_F(ColourCalibrationTest, FieldRulesPutBackRefuseAndTreatRedZeroPerColour) {
     open();
-    calibration.EditChange(RG, QStringLiteral("120"));
+    calibration.editField(RG, QStringLiteral("120"));
     for (const char* typed : {"300", "12a", "+5", "256"}) {
-        calibration.EditChange(RG, QString::fromLatin1(typed));
+        calibration.editField(RG, QString::fromLatin1(typed));
         EXPECT_EQ(calibration.fieldText(RG), QStringLiteral("120")) << typed;
         EXPECT_EQ(state.roles.ColorRed, colourWord(240, 120, 50)) << typed;
     }
-    calibration.EditChange(RG, QStringLiteral("0255"));
+    calibration.editField(RG, QStringLiteral("0255"));
     EXPECT_EQ(state.roles.ColorRed, colourWord(240, 255, 50));
     EXPECT_EQ(state.SavedColors.ColorRed, state.roles.ColorRed);
     EXPECT_EQ(entry(22, 1), 255); // the palette follows at once
 
     // A filter colour stores red 0 as 1 whichever field changed.
-    calibration.EditChange(BR, QString());
+    calibration.editField(BR, QString());
     EXPECT_EQ(calibration.fieldText(BR), QStringLiteral("0"));
     EXPECT_EQ(state.roles.ColorBlue, colourWord(1, 100, 240));
-    calibration.EditChange(BG, QStringLiteral("7"));
+    calibration.editField(BG, QStringLiteral("7"));
     EXPECT_EQ(redOf(state.roles.ColorBlue), 1);
     // The background only when its red field is the one changed.
-    calibration.EditChange(DR, QStringLiteral("0"));
+    calibration.editField(DR, QStringLiteral("0"));
     EXPECT_EQ(redOf(state.roles.ColorFon), 1);
-    calibration.EditChange(DB, QString());
+    calibration.editField(DB, QString());
     EXPECT_EQ(calibration.fieldText(DB), QStringLiteral("0"));
     EXPECT_EQ(state.roles.ColorFon, colourWord(0, 100, 0));
     EXPECT_EQ(entry(23, 0), 1); // no zero component reaches the palette
     // The background equal to the joint colour still shows in its own entry.
-    calibration.EditChange(DR, QStringLiteral("100"));
-    calibration.EditChange(DB, QStringLiteral("100"));
+    calibration.editField(DR, QStringLiteral("100"));
+    calibration.editField(DB, QStringLiteral("100"));
     EXPECT_EQ(state.roles.ColorFon, state.roles.ColorAll);
     EXPECT_EQ(entry(23, 2), 100);
 }
 
 TEST_F(ColourCalibrationTest, SpinsStepFromTheStoredWordAndStopAt0And255) {
     open();
-    calibration.EditChange(RR, QStringLiteral("255"));
-    calibration.SpinButtonUpClick(RR);
+    calibration.editField(RR, QStringLiteral("255"));
+    calibration.stepFieldUp(RR);
     EXPECT_EQ(calibration.fieldText(RR), QStringLiteral("255"));
-    calibration.EditChange(DG, QStringLiteral("0"));
-    calibration.SpinButtonDownClick(DG);
+    calibration.editField(DG, QStringLiteral("0"));
+    calibration.stepFieldDown(DG);
     EXPECT_EQ(calibration.fieldText(DG), QStringLiteral("0"));
-    calibration.EditChange(BR, QStringLiteral("0")); // shown 0, stored 1
-    calibration.SpinButtonUpClick(BR);
+    calibration.editField(BR, QStringLiteral("0")); // shown 0, stored 1
+    calibration.stepFieldUp(BR);
     EXPECT_EQ(calibration.fieldText(BR), QStringLiteral("2"));
-    calibration.SpinButtonDownClick(BB);
+    calibration.stepFieldDown(BB);
     EXPECT_EQ(blueOf(state.roles.ColorBlue), 239);
 }
 
 TEST_F(ColourCalibrationTest, SwitchingGlassesReloadsTheLevelsColoursAndKeepsTheLevel) {
     open({QStringLiteral("[Default]"), QStringLiteral("Contrast=2"),
           QStringLiteral("RG_Middle_Red_in_All=11")});
-    calibration.EditChange(RR, QStringLiteral("5")); // not stored: dropped by the switch
-    calibration.RadioButtonRedGreenClick();
+    calibration.editField(RR, QStringLiteral("5")); // not stored: dropped by the switch
+    calibration.chooseRedGreenGlasses();
     EXPECT_EQ(state.settings.GlassesType, GlassesRedGreen);
     EXPECT_EQ(state.ContrastLevel, 2);
     EXPECT_EQ(state.roles.ColorRed, colourWord(190, 140, 100));
@@ -95,11 +95,11 @@ TEST_F(ColourCalibrationTest, StoreWritesExactlyTheTwelveKeysOfGlassesAndLevel) 
           QStringLiteral("rg_middle_red_in_red = 1"), QStringLiteral("RB_Middle_Red_in_Red=2"),
           QStringLiteral("MM_500Pixel=150"), QString(), QStringLiteral("[Другое]"),
           QStringLiteral("RG_Middle_Red_in_All=3")});
-    calibration.RadioButtonRedGreenClick();
-    calibration.RadioGroupContrastClick(1);
-    calibration.EditChange(BR, QString()); // shown 0: stored as 0
-    calibration.EditChange(SG, QStringLiteral("012"));
-    calibration.BtnHighClick();
+    calibration.chooseRedGreenGlasses();
+    calibration.chooseContrast(1);
+    calibration.editField(BR, QString()); // shown 0: stored as 0
+    calibration.editField(SG, QStringLiteral("012"));
+    calibration.storeColours();
     EXPECT_EQ(stored(),
               iniBytes(utf8Lines(
                   {"; комментарий", "[Default]", "rg_middle_red_in_red=1", "RB_Middle_Red_in_Red=2",
@@ -129,7 +129,7 @@ TEST_F(ColourCalibrationTest, PatternShowsTheOverlapInTheJointEntryAndPaletteWri
     EXPECT_EQ(shown(180, 180), 22);
     EXPECT_EQ(shown(219, 219), 22);
     EXPECT_EQ(shown(220, 220), 23);
-    calibration.EditChange(SB, QStringLiteral("33"));
+    calibration.editField(SB, QStringLiteral("33"));
     EXPECT_EQ(state.display.DisplayDevice->screenPalette().entries()[24].blue, 33);
 }
 
@@ -140,7 +140,7 @@ TEST_F(ColourCalibrationTest, StartingColoursFollowContrastWithRedGreenGlasses) 
         startWith({QStringLiteral("[Default]"), QStringLiteral("FilterGreenBlue=1"),
                    QStringLiteral("Contrast=%1").arg(contrast)});
         ColourCalibration created(state, dialogs);
-        created.FormCreate();
+        created.startUp();
         EXPECT_EQ(created.contrastItem(), level - 1) << contrast;
         EXPECT_FALSE(created.redBlueChecked());
         EXPECT_EQ(state.ContrastLevel, level == 0 ? 1 : level) << contrast;
@@ -154,7 +154,7 @@ TEST_F(ColourCalibrationTest, StartingColoursFollowContrastWithRedGreenGlasses) 
 
 TEST_F(ColourCalibrationTest, TheSetUpScreensChoiceRunsTheLevelHandlerOnlyWhenItChanges) {
     open();
-    calibration.EditChange(RR, QStringLiteral("9"));
+    calibration.editField(RR, QStringLiteral("9"));
     calibration.setContrastChoice(1); // unchanged: the edit stays
     EXPECT_EQ(redOf(state.roles.ColorRed), 9);
     calibration.setContrastChoice(3);

@@ -1,4 +1,5 @@
 // Layout and per-procedure activation of the set-up screen.
+#include "setup/ProcedureSetupRows.h"
 #include "setup/ProcedureSetupTestSupport.h"
 
 using namespace trelon;
@@ -17,15 +18,15 @@ TEST(ProcedureSetupLayout, CentresTheDesignAreaAndPlacesSwatchesAndButtons) {
     const auto at = [&](C id) { return controls[static_cast<int>(id)].rect; };
     EXPECT_EQ(at(C::RadioGroupAmbliop).topLeft(), QPoint(a + 38, b + 8));
     EXPECT_EQ(at(C::RadioGroupBifixMove).topLeft(), QPoint(a + 384, b + 360));
-    EXPECT_EQ(at(C::Label7).topLeft(), QPoint(a + 357, b + 221));
+    EXPECT_EQ(at(C::FlickerCheckerRed2).topLeft(), QPoint(a + 357, b + 221));
 
     EXPECT_EQ(swatchX(controls), rightEdge(at(C::RadioGroupAmbliop)) - 160);
     EXPECT_EQ(swatchY(controls), bottomEdge(at(C::RadioGroupDistant)) + 20);
-    EXPECT_EQ(at(C::Label9).topLeft(), QPoint(a + 58, swatchY(controls) + 10));
-    EXPECT_EQ(at(C::Label11).topLeft(), QPoint(a + 58, swatchY(controls) + 110));
+    EXPECT_EQ(at(C::SwatchName1).topLeft(), QPoint(a + 58, swatchY(controls) + 10));
+    EXPECT_EQ(at(C::SwatchName3).topLeft(), QPoint(a + 58, swatchY(controls) + 110));
 
-    const QRect start = at(C::BitBtn1);
-    const QRect back = at(C::BitBtn2);
+    const QRect start = at(C::StartButton);
+    const QRect back = at(C::BackButton);
     EXPECT_EQ(start.y(), b + 540 - start.height());
     EXPECT_EQ(back.y(), start.y());
     EXPECT_EQ(start.x(), a + 375 - (start.width() + back.width()) / 2);
@@ -40,55 +41,41 @@ TEST(ProcedureSetupLayout, OddAndSmallScreensHalveTowardsZero) {
     EXPECT_EQ(small[static_cast<int>(C::RadioGroupAmbliop)].rect.topLeft(), QPoint(-32, -27));
 }
 
-TEST_F(ProcedureSetupActivation, EachProcedureShowsItsGroupsAndCaption) {
-    struct Expected {
-        P procedure;
-        const char* caption;
-        std::set<C> groups;
-        bool flickerLabels;
-    };
-    const std::set<C> base = {C::RadioGroupAmbliop, C::RadioGroupDistant};
-    auto with = [&base](std::initializer_list<C> more) {
-        std::set<C> all = base;
-        all.insert(more);
-        return all;
-    };
-    const Expected table[] = {
-        {P::DiagCvetotest, " Диагностика: оценка характера зрения ", base, false},
-        {P::DiagKosogl, " Диагностика: измерение угла косоглазия ",
-         with({C::RadioGroupTestObj, C::RadioGroupSizeScotoma}), false},
-        {P::DiagScotoma, " Диагностика: выявление функциональной скотомы ", base, false},
-        {P::DiagFuzia, " Диагностика: определение фузионных резервов ",
-         with({C::RadioGroupFuz, C::RadioGroupObjFuz, C::RadioGroupSizeFuz}), false},
-        {P::TrenScotoma, " Ликвидация функциональной скотомы ",
-         with({C::RadioGroupScotomObj, C::RadioGroupSizeScotoma, C::RadioGroupSamolet,
-               C::RadioGroupMelkan, C::RadioGroupFrec}),
-         true},
-        {P::TrenKosogl, " Тренировка: устранение косоглазия ",
-         with({C::RadioGroupMelkan, C::RadioGroupFrec, C::RadioGroupTrenObj, C::RadioGroupWork,
-               C::RadioGroupSizeScotoma}),
-         true},
-        {P::TrenBifics, " Тренировка: закрепление слияния ",
-         with({C::RadioGroupTrenFuzObj, C::RadioGroupSkorostKoleb, C::RadioGroupSizeScotoma}),
-         false},
-        {P::TrenCvetotest, " Тренировка: развитие фузионных резервов ",
-         with({C::RadioGroupFuzTren, C::RadioGroupTrenFuzObj, C::RadioGroupSkorost,
-               C::RadioGroupSizeScotoma}),
-         false},
-    };
-    // Opened in turn on the same screen, as the operator would: nothing of one procedure
-    // may remain in the next.
+TEST_F(ProcedureSetupActivation, EachRowShowsItsGroupsAndNothingOfTheProcedureBefore) {
+    const P procedures[] = {P::TrenScotoma,   P::DiagFuzia,  P::TrenCvetotest, P::TrenKosogl,
+                            P::DiagCvetotest, P::DiagKosogl, P::TrenBifics,    P::DiagScotoma};
+    // Opened in turn on the same screen, as the operator would, each procedure must show
+    // exactly what it shows on a screen opened for it alone.
     for (int round = 0; round < 2; ++round) {
-        for (const Expected& expected : table) {
-            SCOPED_TRACE(expected.caption);
-            open(expected.procedure);
-            EXPECT_EQ(setup->caption(), QString::fromUtf8(expected.caption));
-            EXPECT_EQ(shownGroups(), expected.groups);
-            for (C label : {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5, C::Label6,
-                            C::Label7, C::Label8}) {
-                EXPECT_EQ(shows(label), expected.flickerLabels);
+        for (P procedure : procedures) {
+            SCOPED_TRACE(static_cast<int>(procedure));
+            const SetupRow& row = setupRowOf(procedure);
+            open(procedure);
+            ASSERT_NE(row.caption, nullptr);
+            EXPECT_FALSE(setup->caption().trimmed().isEmpty());
+            EXPECT_EQ(setup->caption(), QString::fromUtf8(row.caption));
+            for (C group : row.shown) {
+                EXPECT_EQ(designOf(group).kind, SetupControlKind::RadioGroup);
+                EXPECT_TRUE(shows(group));
             }
-            EXPECT_FALSE(setup->timer1Running());
+            if (row.preview) {
+                EXPECT_TRUE(shows(*row.preview));
+            }
+            EXPECT_FALSE(setup->flickerPreviewRunning());
+
+            ProcedureSetup fresh(state, dialogs);
+            fresh.layOut(kSetupScreen);
+            fresh.activate(boxes);
+            for (const SetupControlDesign& design : setupControlDesigns()) {
+                const SetupControlState& expected = fresh.control(design.id);
+                SCOPED_TRACE(design.name.toStdString());
+                EXPECT_EQ(shows(design.id), expected.visible);
+                if (expected.visible) { // a hidden group may keep its state
+                    EXPECT_EQ(control(design.id).enabled, expected.enabled);
+                }
+                EXPECT_EQ(rect(design.id), expected.rect);
+                EXPECT_EQ(control(design.id).items, expected.items);
+            }
         }
     }
 }
@@ -112,7 +99,7 @@ TEST_F(ProcedureSetupActivation, ShownGroupsStayInsideTheDesignAreaWithoutOverla
                     areas.emplace_back(rightEdge(rect(objects)) + 2, rect(objects).y(), 44, 450);
                 }
             }
-            areas.push_back(rect(C::BitBtn1));
+            areas.push_back(rect(C::StartButton));
             for (std::size_t i = 0; i < areas.size(); ++i) {
                 EXPECT_TRUE(area.contains(areas[i])) << i;
                 for (std::size_t j = i + 1; j < areas.size(); ++j) {
@@ -258,44 +245,45 @@ TEST_F(ProcedureSetupActivation, FlickerPreviewFollowsFrequencyAndVariant) {
     open(P::TrenKosogl);
     setup->choose(C::RadioGroupFrec, 3);
     EXPECT_EQ(state.session.FlickerHz, 4);
-    EXPECT_TRUE(setup->timer1Running());
+    EXPECT_TRUE(setup->flickerPreviewRunning());
 
     // Variant 1 (red only) blinks Label1 alone.
     setup->choose(C::RadioGroupMelkan, 0);
     EXPECT_EQ(state.session.FlickerVariant, 1);
-    setup->Timer1Timer();
-    EXPECT_FALSE(shows(C::Label1));
-    EXPECT_TRUE(shows(C::Label2));
-    setup->Timer1Timer();
-    EXPECT_TRUE(shows(C::Label1));
+    setup->blinkFlickerPreview();
+    EXPECT_FALSE(shows(C::FlickerRedSquare));
+    EXPECT_TRUE(shows(C::FlickerBlueSquare));
+    setup->blinkFlickerPreview();
+    EXPECT_TRUE(shows(C::FlickerRedSquare));
 
     // Both together: the two halves blink at once.
     setup->choose(C::RadioGroupMelkan, 2);
-    setup->Timer1Timer();
-    EXPECT_FALSE(shows(C::Label3));
-    EXPECT_FALSE(shows(C::Label4));
+    setup->blinkFlickerPreview();
+    EXPECT_FALSE(shows(C::FlickerBothRedHalf));
+    EXPECT_FALSE(shows(C::FlickerBothBlueHalf));
 
     // Alternating: the checker starts with one diagonal hidden, then swaps.
     setup->choose(C::RadioGroupMelkan, 3);
     EXPECT_EQ(state.session.FlickerVariant, 4);
-    EXPECT_FALSE(shows(C::Label5));
-    EXPECT_FALSE(shows(C::Label7));
-    EXPECT_TRUE(shows(C::Label3)); // reset shows everything else
-    setup->Timer1Timer();
-    EXPECT_TRUE(shows(C::Label5));
-    EXPECT_TRUE(shows(C::Label7));
-    EXPECT_FALSE(shows(C::Label6));
-    EXPECT_FALSE(shows(C::Label8));
-    setup->Timer1Timer();
-    EXPECT_FALSE(shows(C::Label5));
-    EXPECT_TRUE(shows(C::Label6));
+    EXPECT_FALSE(shows(C::FlickerCheckerRed1));
+    EXPECT_FALSE(shows(C::FlickerCheckerRed2));
+    EXPECT_TRUE(shows(C::FlickerBothRedHalf)); // reset shows everything else
+    setup->blinkFlickerPreview();
+    EXPECT_TRUE(shows(C::FlickerCheckerRed1));
+    EXPECT_TRUE(shows(C::FlickerCheckerRed2));
+    EXPECT_FALSE(shows(C::FlickerCheckerBlue1));
+    EXPECT_FALSE(shows(C::FlickerCheckerBlue2));
+    setup->blinkFlickerPreview();
+    EXPECT_FALSE(shows(C::FlickerCheckerRed1));
+    EXPECT_TRUE(shows(C::FlickerCheckerBlue1));
 
     // Frequency 0 stops the blinking and shows all eight.
     setup->choose(C::RadioGroupFrec, 0);
     EXPECT_EQ(state.session.FlickerHz, 0);
-    EXPECT_FALSE(setup->timer1Running());
-    for (C label :
-         {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5, C::Label6, C::Label7, C::Label8}) {
+    EXPECT_FALSE(setup->flickerPreviewRunning());
+    for (C label : {C::FlickerRedSquare, C::FlickerBlueSquare, C::FlickerBothRedHalf,
+                    C::FlickerBothBlueHalf, C::FlickerCheckerRed1, C::FlickerCheckerBlue1,
+                    C::FlickerCheckerRed2, C::FlickerCheckerBlue2}) {
         EXPECT_TRUE(shows(label));
     }
 }
@@ -305,7 +293,7 @@ TEST_F(ProcedureSetupActivation, ChoicesOutsideTheItemsAreIgnored) {
     setup->choose(C::RadioGroupFrec, 6);
     setup->choose(C::RadioGroupFrec, -1);
     EXPECT_EQ(control(C::RadioGroupFrec).itemIndex, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
 }
 
 } // namespace

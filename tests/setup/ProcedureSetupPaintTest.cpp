@@ -49,20 +49,20 @@ TEST_F(ProcedureSetupPaint, SwatchClickChoosesTheLevelFrameAndColours) {
     const int x = setup->swatchX() + 80;
     const int top = setup->swatchY();
 
-    setup->FormMouseDown(x, top + 50 + 20);
+    setup->chooseSwatchAt(x, top + 50 + 20);
     EXPECT_EQ(state.ContrastLevel, 2);
     EXPECT_EQ(state.session.ContrastLevel, 2);
     EXPECT_EQ(setup->highlightedLevel(), 2);
-    EXPECT_EQ(rect(C::lt).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
-    EXPECT_EQ(rect(C::ll).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
-    EXPECT_EQ(rect(C::lr).topLeft(), QPoint(setup->swatchX() + 164, top + 50 - 5));
-    EXPECT_EQ(rect(C::lb).topLeft(), QPoint(setup->swatchX() - 7, top + 50 + 43));
+    EXPECT_EQ(rect(C::FrameTop).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
+    EXPECT_EQ(rect(C::FrameLeft).topLeft(), QPoint(setup->swatchX() - 7, top + 50 - 5));
+    EXPECT_EQ(rect(C::FrameRight).topLeft(), QPoint(setup->swatchX() + 164, top + 50 - 5));
+    EXPECT_EQ(rect(C::FrameBottom).topLeft(), QPoint(setup->swatchX() - 7, top + 50 + 43));
     const RoleColours middle = levelColours(2);
     EXPECT_EQ(state.roles.ColorRed, middle.ColorRed);
     EXPECT_EQ(entry(state.indices.IndexRed), middle.ColorRed);
     EXPECT_EQ(entry(state.indices.IndexFon), middle.ColorFon);
 
-    setup->FormMouseDown(x, top + 100 + 39);
+    setup->chooseSwatchAt(x, top + 100 + 39);
     EXPECT_EQ(state.ContrastLevel, 3);
     EXPECT_EQ(entry(state.indices.IndexAll), levelColours(3).ColorAll);
 }
@@ -70,12 +70,12 @@ TEST_F(ProcedureSetupPaint, SwatchClickChoosesTheLevelFrameAndColours) {
 TEST_F(ProcedureSetupPaint, ClickBetweenOrBesideSwatchesKeepsLevelButReappliesItsColours) {
     distinctCalibration();
     open(P::DiagCvetotest);
-    setup->FormMouseDown(setup->swatchX() + 10, setup->swatchY() + 60);
+    setup->chooseSwatchAt(setup->swatchX() + 10, setup->swatchY() + 60);
     ASSERT_EQ(state.ContrastLevel, 2);
-    const QRect frame = rect(C::lt);
+    const QRect frame = rect(C::FrameTop);
 
-    const int left = rect(C::ll).x();
-    const int right = rect(C::lr).x();
+    const int left = rect(C::FrameLeft).x();
+    const int right = rect(C::FrameRight).x();
     const int top = setup->swatchY();
     const QPoint misses[] = {
         {left + 10, top + 45},  // between swatches 1 and 2
@@ -88,16 +88,16 @@ TEST_F(ProcedureSetupPaint, ClickBetweenOrBesideSwatchesKeepsLevelButReappliesIt
     for (const QPoint& miss : misses) {
         SCOPED_TRACE(miss.x() * 1000 + miss.y());
         state.roles = RoleColours{1, 2, 3, 4}; // colours out of step with the level
-        setup->FormMouseDown(miss.x(), miss.y());
+        setup->chooseSwatchAt(miss.x(), miss.y());
         EXPECT_EQ(state.ContrastLevel, 2);
-        EXPECT_EQ(rect(C::lt), frame);
+        EXPECT_EQ(rect(C::FrameTop), frame);
         EXPECT_EQ(state.roles.ColorBlue, levelColours(2).ColorBlue);
         EXPECT_EQ(entry(state.indices.IndexBlue), levelColours(2).ColorBlue);
     }
     // Just inside the bars still hits.
-    setup->FormMouseDown(left + 1, top + 1);
+    setup->chooseSwatchAt(left + 1, top + 1);
     EXPECT_EQ(state.ContrastLevel, 1);
-    setup->FormMouseDown(right - 1, top + 101);
+    setup->chooseSwatchAt(right - 1, top + 101);
     EXPECT_EQ(state.ContrastLevel, 3);
 }
 
@@ -106,14 +106,14 @@ TEST_F(ProcedureSetupPaint, TheCalibrationChoiceFollowsTheSwatch) {
     setup->setCalibrationChoice([&chosen](int level) { chosen.push_back(level); });
     open(P::DiagCvetotest);
     chosen.clear();
-    setup->FormMouseDown(setup->swatchX() + 10, setup->swatchY() + 110);
+    setup->chooseSwatchAt(setup->swatchX() + 10, setup->swatchY() + 110);
     EXPECT_EQ(chosen, std::vector<int>{3});
 }
 
 TEST_F(ProcedureSetupPaint, PaintFillsGreyAndDrawsSwatchesInPreviewEntries) {
     distinctCalibration();
     open(P::DiagCvetotest);
-    setup->FormPaint();
+    setup->drawScreen();
     ASSERT_TRUE(state.display.PrimarySurface);
     EXPECT_TRUE(setup->previewDrawn());
     EXPECT_EQ(pixel(0, 0), 30);
@@ -141,14 +141,14 @@ TEST_F(ProcedureSetupPaint, PaintFillsGreyAndDrawsSwatchesInPreviewEntries) {
 
     // Drawn once per activation: later paints leave the screen alone.
     state.display.PrimarySurface->fill(0);
-    setup->FormPaint();
+    setup->drawScreen();
     EXPECT_EQ(pixel(x, y), 0);
 }
 
 TEST_F(ProcedureSetupPaint, RedGreenGlassesUseTheSecondSwatchBase) {
     state.settings.GlassesType = GlassesRedGreen;
     open(P::DiagScotoma);
-    setup->FormPaint();
+    setup->drawScreen();
     EXPECT_EQ(pixel(setup->swatchX(), setup->swatchY()), 51);
     EXPECT_EQ(pixel(setup->swatchX(), setup->swatchY() + 100), 59);
 }
@@ -171,7 +171,7 @@ TEST_F(ProcedureSetupPaint, PreviewShowsTheChosenObjectBesideItsGroup) {
                                         {P::DiagKosogl, C::RadioGroupTestObj}};
     for (const auto& [procedure, objects] : previews) {
         open(procedure);
-        setup->FormPaint();
+        setup->drawScreen();
         EXPECT_TRUE(pictureAt(rightEdge(rect(objects)) + 2, rect(objects).y() + 20))
             << static_cast<int>(procedure);
     }
@@ -192,7 +192,7 @@ TEST_F(ProcedureSetupPaint, MissingPictureFailsVisiblyAndTheScreenGoesOn) {
                             dir.filePath(QStringLiteral("lake.bmp"))));
     state.paths.ProgramDir = dir.path() + QLatin1Char('/');
     open(P::DiagKosogl);
-    setup->FormPaint();
+    setup->drawScreen();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith(
         QStringLiteral(" Диагностика: измерение угла косоглазия |Create Image Surface: \n")));
@@ -205,7 +205,7 @@ TEST_F(ProcedureSetupPaint, MissingPictureFailsVisiblyAndTheScreenGoesOn) {
 TEST_F(ProcedureSetupPaint, DisplayFailuresShowTheirOperation) {
     open(P::TrenKosogl);
     state.display.DisplayDevice->setForcedFailures({.createPalette = true});
-    setup->FormPaint();
+    setup->drawScreen();
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("|DDLoadPalette: \n")));
     EXPECT_FALSE(state.display.DisplayPalette);
@@ -222,7 +222,7 @@ TEST_F(ProcedureSetupPaint, DisplayFailuresShowTheirOperation) {
     state.display.PrimarySurface.reset();
     state.display.DisplayDevice->setForcedFailures({.createPrimary = true});
     open(P::TrenKosogl);
-    setup->FormPaint();
+    setup->drawScreen();
     setup->choose(C::RadioGroupTrenObj, 2);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_FALSE(state.display.PrimarySurface);
@@ -234,8 +234,8 @@ TEST_F(ProcedureSetupPaint, FocusLostUnderAnErrorBoxEndsTheDrawing) {
         open(P::TrenKosogl);
         dialogs.errors.clear();
         state.display.DisplayDevice->setForcedFailures(failure);
-        dialogs.whileShown = [this] { setup->ApplicationEvents1Deactivate(); };
-        setup->FormPaint();
+        dialogs.whileShown = [this] { setup->focusLost(); };
+        setup->drawScreen();
         setup->choose(C::RadioGroupTrenObj, 3);
         dialogs.whileShown = nullptr;
         // The first box closed the screen: nothing more drawn, no surface made again.
@@ -247,30 +247,30 @@ TEST_F(ProcedureSetupPaint, FocusLostUnderAnErrorBoxEndsTheDrawing) {
 
 TEST_F(ProcedureSetupPaint, ClosingAndLosingFocusReleaseTheSurfaces) {
     open(P::TrenKosogl);
-    setup->FormPaint();
+    setup->drawScreen();
     setup->choose(C::RadioGroupFrec, 2);
     ASSERT_TRUE(state.display.SceneSurface);
 
-    setup->FormClose();
+    setup->close();
     EXPECT_FALSE(state.display.SceneSurface);
     EXPECT_FALSE(state.display.PrimarySurface);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
     EXPECT_TRUE(state.display.DisplayPalette);
 
     open(P::TrenKosogl);
-    setup->FormPaint();
-    setup->ApplicationEvents1Deactivate();
+    setup->drawScreen();
+    setup->focusLost();
     EXPECT_TRUE(state.SessionAborted);
     EXPECT_FALSE(state.display.PrimarySurface);
 
     // The hidden keys release the palette as well, and the next paint makes all again.
     open(P::TrenKosogl);
-    setup->FormPaint();
+    setup->drawScreen();
     setup->releaseForOtherScreen();
     EXPECT_FALSE(state.display.DisplayPalette);
     EXPECT_FALSE(state.display.PrimarySurface);
     setup->otherScreenClosed();
-    setup->FormPaint();
+    setup->drawScreen();
     EXPECT_TRUE(state.display.DisplayPalette);
     EXPECT_EQ(pixel(setup->swatchX(), setup->swatchY()), 31);
 }

@@ -214,18 +214,18 @@ TEST_F(ProcedureSetupStart, NoPatientAskedAndNoStoresAndOpensNothing) {
     EXPECT_EQ(state.session.DistanceCm, 0);
     EXPECT_EQ(state.session.BifixPhase, 3);
     EXPECT_FALSE(setup->previewDrawn());
-    EXPECT_TRUE(setup->timer1Running()); // the preview goes on blinking
+    EXPECT_TRUE(setup->flickerPreviewRunning()); // the preview goes on blinking
 
     dialogs.confirmAnswers = {true};
     EXPECT_TRUE(setup->startSession(boxes));
     EXPECT_EQ(state.session.ObjectNumber, 5);
     EXPECT_TRUE(setup->previewDrawn());
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
 
     // The screen closed while the question was open: the answer starts nothing.
     open(P::TrenKosogl, QString());
     markSession();
-    dialogs.whileShown = [this] { setup->ApplicationEvents1Deactivate(); };
+    dialogs.whileShown = [this] { setup->focusLost(); };
     EXPECT_FALSE(setup->startSession(boxes));
     dialogs.whileShown = nullptr;
     EXPECT_EQ(state.session.ObjectName, QStringLiteral("прежний"));
@@ -241,7 +241,7 @@ TEST_F(ProcedureSetupStart, AfterASessionFrequencyIsZeroAndThePreviewSteady) {
     open(P::TrenKosogl);
     setup->choose(C::RadioGroupFrec, 4);
     setup->choose(C::RadioGroupMelkan, 3);
-    setup->Timer1Timer();
+    setup->blinkFlickerPreview();
     start();
     EXPECT_EQ(state.session.FlickerHz, 6);
     EXPECT_EQ(state.session.FlickerVariant, 4);
@@ -250,10 +250,11 @@ TEST_F(ProcedureSetupStart, AfterASessionFrequencyIsZeroAndThePreviewSteady) {
     EXPECT_EQ(control(C::RadioGroupFrec).itemIndex, 0);
     EXPECT_EQ(state.session.FlickerHz, 0);
     EXPECT_EQ(state.session.FlickerVariant, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
     EXPECT_FALSE(setup->previewDrawn());
-    for (C label :
-         {C::Label1, C::Label2, C::Label3, C::Label4, C::Label5, C::Label6, C::Label7, C::Label8}) {
+    for (C label : {C::FlickerRedSquare, C::FlickerBlueSquare, C::FlickerBothRedHalf,
+                    C::FlickerBothBlueHalf, C::FlickerCheckerRed1, C::FlickerCheckerBlue1,
+                    C::FlickerCheckerRed2, C::FlickerCheckerBlue2}) {
         EXPECT_TRUE(shows(label));
     }
     // The airplane's direction stays usable only with the airplane.
@@ -270,7 +271,7 @@ TEST_F(ProcedureSetupStart, AnAbortedSessionClosesTheScreen) {
     EXPECT_TRUE(state.SessionAborted);
     EXPECT_EQ(state.session.FlickerHz, 0);
     EXPECT_EQ(state.session.FlickerVariant, 0);
-    EXPECT_FALSE(setup->timer1Running());
+    EXPECT_FALSE(setup->flickerPreviewRunning());
 }
 
 } // namespace

@@ -32,7 +32,7 @@ protected:
                                  state.paths.ProgramDir, kSetupScreen)
                         .ok);
         setup = std::make_unique<ProcedureSetup>(state, dialogs);
-        setup->FormCreate(kSetupScreen);
+        setup->layOut(kSetupScreen);
     }
 
     // Opens the screen for a procedure, as the main window's button does.
@@ -41,7 +41,7 @@ protected:
         state.session.IsDiagnostics = static_cast<std::uint8_t>(diagnostics);
         state.session.ProcedureNumber = static_cast<std::uint16_t>(number);
         boxes = {surname, QStringLiteral("7")};
-        setup->FormActivate(boxes);
+        setup->activate(boxes);
     }
 
     const SetupControlState& control(SetupControl id) const { return setup->control(id); }
