@@ -86,6 +86,7 @@ TMainForm::TMainForm(SharedState& state, Dialogs& dialogs, QWidget* parent)
     setMouseTracking(true);
     buildControls();
     buildSplash();
+    // The program's cursor; the arrow when its picture is missing.
     const QPixmap cursorImage(resolvePath(state_.paths.ProgramDir, QStringLiteral("ZEP_CUR.png")));
     programCursor_ = cursorImage.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(cursorImage, 0, 0);
     useProgramCursor();
