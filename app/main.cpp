@@ -1,10 +1,11 @@
-// ТРЕЛОН-2: creates the application and its six screens in order, then runs the event loop
-// until the main window closes.
+// ТРЕЛОН-2: creates the application, starts the program and its six screens in order, then
+// runs the event loop until the main window closes.
 #include "gui/QtDialogs.h"
 #include "screens/MainForm.h"
 #include "screens/NastrForm.h"
 #include "screens/ParamForm.h"
 #include "screens/ParamSpForm.h"
+#include "screens/ProgramStart.h"
 #include "screens/RezultForm.h"
 #include "screens/StimulusForm.h"
 #include "state/SharedState.h"
@@ -30,8 +31,7 @@ int main(int argc, char** argv) {
 
     trelon::TMainForm mainForm(state, dialogs);
     dialogs.setParentWindow(&mainForm);
-    const QSize screenSize = QGuiApplication::primaryScreen()->size();
-    if (!mainForm.FormCreate(screenSize)) {
+    if (!trelon::startProgram(state, dialogs, QGuiApplication::primaryScreen()->size())) {
         return 0;
     }
     trelon::TFormParamSp formParamSp(state, &mainForm);
@@ -45,8 +45,8 @@ int main(int argc, char** argv) {
     formParamSp.setDialogs(dialogs);
     nastrForm.setDialogs(dialogs);
     formParam.setPatientBoxes([&mainForm] {
-        return trelon::PatientBoxes{mainForm.registry().listText(),
-                                    mainForm.registry().editAllText()};
+        return trelon::PatientBoxes{mainForm.patients().selectedName(),
+                                    mainForm.patients().numberText()};
     });
 
     mainForm.showMaximisedWindow();

@@ -1,7 +1,7 @@
 // A long-used program: the patient list of 10,000 patients read at start, and one patient added
 // to it (which reads the file again, replaces it whole and reads the list once more). Each
 // patient has a results file, so finding the new number's file searches a folder of 10,000.
-#include "patients/PatientRegistry.h"
+#include "patients/PatientPanel.h"
 #include "platform/Dialogs.h"
 
 #include <QFile>
@@ -33,10 +33,10 @@ public:
                      QByteArray::number(n) + "\r\n";
         }
         reset();
-        registry_.SetUpDataFolder({});
+        store_.SetUpDataFolder({});
         const QByteArray record(288, '\x01');
         for (int n = 1; n <= kPatients; ++n) {
-            QFile results(registry_.patientResultsFile(n));
+            QFile results(store_.patientResultsFile(n));
             results.open(QIODevice::WriteOnly);
             results.write(record);
         }
@@ -46,21 +46,22 @@ public:
         file.open(QIODevice::WriteOnly);
         file.write(list_);
     }
-    PatientRegistry& registry() { return registry_; }
+    PatientPanel& panel() { return panel_; }
 
 private:
     QTemporaryDir dir_;
     Paths paths_;
     SharedTexts texts_;
     NoDialogs dialogs_;
-    PatientRegistry registry_{paths_, texts_, dialogs_};
+    PatientStore store_{paths_, texts_, dialogs_};
+    PatientPanel panel_{store_, texts_, dialogs_};
     QByteArray list_;
 };
 
 void BM_LoadTenThousandPatients(benchmark::State& state) {
     PatientFolder folder;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(folder.registry().LoadPatientList());
+        benchmark::DoNotOptimize(folder.panel().LoadPatientList());
     }
 }
 BENCHMARK(BM_LoadTenThousandPatients)->Unit(benchmark::kMillisecond)->Repetitions(5);
@@ -70,10 +71,10 @@ void BM_AddOneToTenThousandPatients(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         folder.reset();
-        folder.registry().LoadPatientList();
+        folder.panel().LoadPatientList();
         state.ResumeTiming();
-        folder.registry().EditFamChange(QStringLiteral("Новый пациент"));
-        folder.registry().BitBtn9Click();
+        folder.panel().setNewName(QStringLiteral("Новый пациент"));
+        folder.panel().addPatient();
     }
 }
 BENCHMARK(BM_AddOneToTenThousandPatients)->Unit(benchmark::kMillisecond)->Repetitions(5);

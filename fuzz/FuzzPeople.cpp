@@ -1,5 +1,6 @@
 // People.txt through files: loading any bytes and adding a patient to them.
 #include "PeopleChecks.h"
+#include "patients/PatientPanel.h"
 #include "support/FakeDialogs.h"
 
 #include <algorithm>
@@ -11,26 +12,27 @@ namespace {
 // Adding to the file: refused with the file unchanged, or the old list plus one new patient
 // whose number is above every other and whose results file holds no records.
 void checkAdding(const QByteArray& bytes) {
-    // One registry for the run (its collator is costly to make), on a fresh folder each time.
+    // One panel for the run (its collator is costly to make), on a fresh folder each time.
     static Paths paths;
     static SharedTexts texts;
     static test::FakeDialogs dialogs;
-    static PatientRegistry registry(paths, texts, dialogs);
+    static PatientStore store(paths, texts, dialogs);
+    static PatientPanel panel(store, texts, dialogs);
     paths.ProgramDir = fuzz::scratchFolder();
     dialogs = test::FakeDialogs();
     const QString people = paths.ProgramDir + QStringLiteral("People.txt");
     FUZZ_CHECK(fuzz::writeFile(people, bytes));
-    FUZZ_CHECK(registry.SetUpDataFolder({}));
-    FUZZ_CHECK(registry.EnsureResultsFolder().ok());
-    registry.LoadPatientList();
+    FUZZ_CHECK(store.SetUpDataFolder({}));
+    FUZZ_CHECK(store.EnsureResultsFolder().ok());
+    panel.LoadPatientList();
     const PeopleFile before = parsePeopleFile(people, bytes);
     if (before.error.isEmpty() && before.maxNumber < 1000) {
         // The next number's results file holds records of someone deleted.
-        fuzz::writeFile(registry.patientResultsFile(before.maxNumber + 1), QByteArray(288, 'r'));
+        fuzz::writeFile(store.patientResultsFile(before.maxNumber + 1), QByteArray(288, 'r'));
     }
     const QString name = QStringLiteral("Новый пациент");
-    registry.EditFamChange(name);
-    registry.BitBtn9Click();
+    panel.setNewName(name);
+    panel.addPatient();
 
     const QByteArray after = fuzz::readFile(people);
     const bool duplicate = std::any_of(before.entries.begin(), before.entries.end(),
@@ -49,8 +51,8 @@ void checkAdding(const QByteArray& bytes) {
     const PatientEntry& last = added.entries.back();
     const int number = strToInt(last.number).value_or(0);
     FUZZ_CHECK(last.name == name && number > before.maxNumber);
-    FUZZ_CHECK(QFileInfo(registry.patientResultsFile(number)).size() < 288);
-    FUZZ_CHECK(registry.editAllText() == last.number);
+    FUZZ_CHECK(QFileInfo(store.patientResultsFile(number)).size() < 288);
+    FUZZ_CHECK(panel.numberText() == last.number);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "screens/MainForm.h"
 
 #include "common/FileSystem.h"
-#include "config/LoadSettings.h"
 #include "gui/Fonts.h"
 #include "gui/KeyPreview.h"
 #include "gui/ScreenGeometry.h"
+#include "gui/ScreenStyle.h"
 #include "platform/Dialogs.h"
 #include "results/ResultsFile.h"
 #include "screens/NastrForm.h"
@@ -12,8 +12,7 @@
 #include "screens/ParamSpForm.h"
 #include "screens/RezultForm.h"
 #include "state/SharedState.h"
-#include "state/SharedTexts.h"
-#include "stimulus/PaletteRoutines.h"
+#include "stimulus/DisplaySetup.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,14 +31,8 @@ namespace trelon {
 
 namespace {
 
-constexpr unsigned kMoneyGreen = 0xC0DCC0; // pale green window colour
-constexpr unsigned kNavy = 0x800000;
 constexpr unsigned kProcedurePurple = 8521367;
 constexpr unsigned kSplashFont = 10757594;
-constexpr unsigned kRed = 0x0000FF;
-constexpr unsigned kBlue = 0xFF0000;
-constexpr unsigned kGreen = 0x008000;
-constexpr unsigned kPurple = 0x800080;
 constexpr int kPanelWidth = 774;
 constexpr int kPanelHeight = 560;
 constexpr int kSplashWidth = 769;
@@ -79,20 +72,24 @@ private:
 } // namespace
 
 TMainForm::TMainForm(SharedState& state, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs),
-      registry_(state.paths, state.texts, dialogs) {
+    : QWidget(parent), state_(state), dialogs_(dialogs), store_(state.paths, state.texts, dialogs),
+      patients_(store_, state.texts, dialogs) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("ТРЕЛОН-2"));
     setWindowFlag(Qt::FramelessWindowHint, true);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowsColour(kMoneyGreen));
+    palette.setColor(QPalette::Window, windowsColour(colours::kMoneyGreen));
     setPalette(palette);
     setFont(controlFont());
     resize(790, 571);
     setMouseTracking(true);
     buildControls();
     buildSplash();
+    // The program's cursor; the arrow when its picture is missing.
+    const QPixmap cursorImage(resolvePath(state_.paths.ProgramDir, QStringLiteral("ZEP_CUR.png")));
+    programCursor_ = cursorImage.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(cursorImage, 0, 0);
+    useProgramCursor();
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState applicationState) {
@@ -105,37 +102,6 @@ TMainForm::TMainForm(SharedState& state, Dialogs& dialogs, QWidget* parent)
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     ReleaseDisplayObjects(state_.display);
-}
-
-bool TMainForm::FormCreate(QSize screenSize, const DisplayFailures& forced) {
-    // 1. Maximised: applied when the window is shown (showMaximisedWindow).
-    // 2-6. Display device, exclusive full-screen 8-bit mode, base palette, working palette.
-    const DisplayStartResult display =
-        StartDisplay(state_.display, state_.roles, state_.PaletteShift, state_.paths.ProgramDir,
-                     screenSize, forced);
-    if (!display.ok) {
-        if (!display.message.isEmpty()) {
-            dialogs_.information(display.message);
-        }
-        return false;
-    }
-    // 7. First paint pending.
-    firstPaint_ = true;
-    // 8. The program's cursor.
-    const QPixmap cursorImage(resolvePath(state_.paths.ProgramDir, QStringLiteral("ZEP_CUR.png")));
-    programCursor_ = cursorImage.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(cursorImage, 0, 0);
-    useProgramCursor();
-    // 9. Settings; a bad value is reported and the rest keep their defaults.
-    const SettingsLoadResult settings = LoadSettings(state_.settings, state_.paths.ProgramDir);
-    if (!settings.error.isEmpty()) {
-        dialogs_.information(settings.error);
-    }
-    // 10. Shared message texts.
-    SetSharedTexts(state_.texts);
-    // 11. Role palette entries.
-    state_.indices = PaletteIndices{};
-    state_.PaletteShift = 0;
-    return true;
 }
 
 void TMainForm::showMaximisedWindow() {
@@ -193,7 +159,7 @@ void TMainForm::buildControls() {
     QLabel* diagnostics = label(QStringLiteral("Label4"), QStringLiteral("Диагностика"), 16, 104);
     diagnostics->setFont(headingFont);
     diagnostics->adjustSize();
-    setTextColour(diagnostics, kNavy);
+    setTextColour(diagnostics, colours::kNavy);
 
     struct ProcedureButton {
         const char* name;
@@ -222,7 +188,7 @@ void TMainForm::buildControls() {
     for (const ProcedureButton& entry : buttons) {
         QPushButton* widget = button(QLatin1String(entry.name), QString::fromUtf8(entry.caption),
                                      {entry.x, entry.y, 420, 38});
-        setTextColour(widget, entry.x == 16 ? kNavy : kProcedurePurple);
+        setTextColour(widget, entry.x == 16 ? colours::kNavy : kProcedurePurple);
         connect(widget, &QPushButton::clicked, this, entry.handler);
     }
 
@@ -235,7 +201,7 @@ void TMainForm::buildControls() {
     CheckBoxPlayer->setObjectName(QStringLiteral("CheckBoxPlayer"));
     CheckBoxPlayer->setGeometry(48, 416, 169, 24);
     CheckBoxPlayer->setChecked(true);
-    setTextColour(CheckBoxPlayer, kGreen);
+    setTextColour(CheckBoxPlayer, colours::kGreen);
     connect(CheckBoxPlayer, &QCheckBox::clicked, this, [this] { CheckBoxPlayerClick(); });
 
     BitBtnRezult = button(QStringLiteral("BitBtnRezult"), QStringLiteral("Просмотр результатов"),
@@ -243,7 +209,7 @@ void TMainForm::buildControls() {
     connect(BitBtnRezult, &QPushButton::clicked, this, [this] { BitBtnRezultClick(); });
 
     BitBtnQuit = button(QStringLiteral("BitBtnQuit"), QStringLiteral("Выход"), {120, 504, 97, 38});
-    setTextColour(BitBtnQuit, kRed);
+    setTextColour(BitBtnQuit, colours::kRed);
     connect(BitBtnQuit, &QPushButton::clicked, this, [this] { BitBtnQuitClick(); });
 
     EditFam->setFocus();
@@ -269,7 +235,7 @@ void TMainForm::buildSplash() {
         return widget;
     };
     QLabel* name = title(QStringLiteral("Label8"), QStringLiteral("ТРЕЛОН-2"), {1, 1, 760, 128},
-                         windowsFont(QStringLiteral("Tahoma"), 107, true), kBlue);
+                         windowsFont(QStringLiteral("Tahoma"), 107, true), colours::kBlue);
     name->setAlignment(Qt::AlignCenter);
 
     auto* bar = new QFrame(Panel6);
@@ -277,7 +243,7 @@ void TMainForm::buildSplash() {
     bar->setGeometry(8, 136, 753, 9);
     bar->setAutoFillBackground(true);
     QPalette barPalette = bar->palette();
-    barPalette.setColor(QPalette::Window, windowsColour(kRed));
+    barPalette.setColor(QPalette::Window, windowsColour(colours::kRed));
     bar->setPalette(barPalette);
     bar->installEventFilter(pressFilter);
 
@@ -285,7 +251,7 @@ void TMainForm::buildSplash() {
     const QFontMetrics metrics(titleFont);
     auto line = [&](const QString& objectName, const QString& text, int x, int y) {
         title(objectName, text, {x, y, metrics.horizontalAdvance(text) + 4, metrics.height()},
-              titleFont, kPurple);
+              titleFont, colours::kPurple);
     };
     line(QStringLiteral("Label13"), QStringLiteral("ДИАГНОСТИКА И ЛЕЧЕНИЕ"), 45, 168);
     line(QStringLiteral("Label12"), QStringLiteral("КОСОГЛАЗИЯ"), 320, 208);
@@ -335,7 +301,7 @@ void TMainForm::FormPaint() {
     if (isVisible()) {
         maximiseToScreen(this);
     }
-    if (firstPaint_ && !registry_.SetUpDataFolder([this] { Panel6->hide(); })) {
+    if (firstPaint_ && !store_.SetUpDataFolder([this] { Panel6->hide(); })) {
         endProgram();
         return;
     }
@@ -343,13 +309,13 @@ void TMainForm::FormPaint() {
     useProgramCursor();
     state_.SavedColors = state_.roles;
     placePanels();
-    const FileResult folder = registry_.EnsureResultsFolder();
+    const FileResult folder = store_.EnsureResultsFolder();
     if (!folder.ok()) {
         dialogs_.error(windowTitle(), folder.error);
         return;
     }
     if (firstPaint_) {
-        registry_.LoadPatientList();
+        patients_.LoadPatientList();
         syncPatientControls();
     }
     useProgramCursor();
@@ -414,7 +380,7 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     }
     if (mods == Qt::ControlModifier && key == Qt::Key_Delete) {
-        registry_.DeleteSelectedPatient();
+        patients_.DeleteSelectedPatient();
         syncPatientControls();
         return true;
     }
@@ -451,15 +417,15 @@ void TMainForm::CheckBoxPlayerClick() {
 }
 
 void TMainForm::BitBtnRezultClick() {
-    if (registry_.listText().isEmpty()) {
+    if (patients_.selectedName().isEmpty()) {
         dialogs_.information(state_.texts.NoPatientName);
         useProgramCursor();
         return;
     }
-    const std::optional<int> number = registry_.selectedPatientNumber();
+    const std::optional<int> number = patients_.selectedPatientNumber();
     if (number) {
-        state_.paths.ResultsFilePath = registry_.patientResultsFile(*number);
-        state_.session.PatientName = registry_.listText().left(kPatientNameCapacity);
+        state_.paths.ResultsFilePath = store_.patientResultsFile(*number);
+        state_.session.PatientName = patients_.selectedName().left(kPatientNameCapacity);
         state_.session.PatientNumber = *number;
         const FileResult created = EnsureResultsFile(state_.paths.ResultsFilePath);
         if (!created.ok()) {
@@ -479,16 +445,16 @@ void TMainForm::procedureButton(int isDiagnostics, int number) {
 }
 
 void TMainForm::StartProcedureSetup() {
-    if (!registry_.listText().isEmpty()) {
-        const std::optional<int> number = registry_.selectedPatientNumber();
+    if (!patients_.selectedName().isEmpty()) {
+        const std::optional<int> number = patients_.selectedPatientNumber();
         if (!number) {
             return;
         }
-        state_.session.PatientName = registry_.listText().left(kPatientNameCapacity);
+        state_.session.PatientName = patients_.selectedName().left(kPatientNameCapacity);
         state_.session.PatientNumber = *number;
-        state_.paths.ResultsFilePath = registry_.patientResultsFile(*number);
+        state_.paths.ResultsFilePath = store_.patientResultsFile(*number);
     } else {
-        state_.paths.ResultsFilePath = registry_.commonResultsFile();
+        state_.paths.ResultsFilePath = store_.commonResultsFile();
     }
     if (screens_.FormParam != nullptr) {
         screens_.FormParam->showModal();
@@ -517,23 +483,23 @@ void TMainForm::ApplicationEvents1Activate() {
 }
 
 void TMainForm::EditFamChange() {
-    registry_.EditFamChange(EditFam->text());
-    BitBtn9->setEnabled(registry_.addEnabled());
+    patients_.setNewName(EditFam->text());
+    BitBtn9->setEnabled(patients_.addEnabled());
 }
 
 void TMainForm::BitBtn9Click() {
-    registry_.EditFamChange(EditFam->text());
-    registry_.BitBtn9Click();
+    patients_.setNewName(EditFam->text());
+    patients_.addPatient();
     syncPatientControls();
 }
 
 void TMainForm::ComboBox2Change(int index) {
-    registry_.ComboBox2Change(index);
+    patients_.pickListItem(index);
     syncPatientControls();
 }
 
 void TMainForm::EditAllChange() {
-    registry_.EditAllChange(EditAll->text());
+    patients_.setNumberText(EditAll->text());
     syncPatientControls();
 }
 
@@ -541,7 +507,7 @@ void TMainForm::syncPatientControls() {
     const QSignalBlocker blockList(ComboBox2);
     const QSignalBlocker blockNumber(EditAll);
     const QSignalBlocker blockName(EditFam);
-    const QStringList& items = registry_.listItems();
+    const QStringList& items = patients_.listItems();
     QStringList shown;
     for (int i = 0; i < ComboBox2->count(); ++i) {
         shown << ComboBox2->itemText(i);
@@ -550,25 +516,25 @@ void TMainForm::syncPatientControls() {
         ComboBox2->clear();
         ComboBox2->addItems(items);
     }
-    ComboBox2->setCurrentIndex(registry_.selectedIndex());
-    if (EditAll->text() != registry_.editAllText()) {
-        EditAll->setText(registry_.editAllText());
+    ComboBox2->setCurrentIndex(patients_.selectedIndex());
+    if (EditAll->text() != patients_.numberText()) {
+        EditAll->setText(patients_.numberText());
     }
-    if (EditFam->text() != registry_.editFamText()) {
-        EditFam->setText(registry_.editFamText());
+    if (EditFam->text() != patients_.newNameText()) {
+        EditFam->setText(patients_.newNameText());
     }
-    BitBtn9->setEnabled(registry_.addEnabled());
-    BitBtnRezult->setEnabled(registry_.resultsEnabled());
+    BitBtn9->setEnabled(patients_.addEnabled());
+    BitBtnRezult->setEnabled(patients_.resultsEnabled());
     ComboBox2->setMaxVisibleItems(
-        std::max(1, registry_.dropDownCount(height(), Panel1->y(), kListTop, kListItemHeight)));
-    switch (registry_.requestedFocus()) {
-    case PatientRegistry::Focus::EditFam:
+        std::max(1, patients_.dropDownCount(height(), Panel1->y(), kListTop, kListItemHeight)));
+    switch (patients_.requestedFocus()) {
+    case PatientPanel::Focus::NewName:
         EditFam->setFocus();
         break;
-    case PatientRegistry::Focus::PatientList:
+    case PatientPanel::Focus::PatientList:
         ComboBox2->setFocus();
         break;
-    case PatientRegistry::Focus::None:
+    case PatientPanel::Focus::None:
         break;
     }
 }

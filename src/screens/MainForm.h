@@ -1,8 +1,8 @@
 #pragma once
 // The main window: the operator's home screen. Registers and selects patients, offers the
 // eight procedure buttons, opens the results screen, switches sound on and off, and quits.
-#include "patients/PatientRegistry.h"
-#include "stimulus/DisplaySetup.h"
+#include "patients/PatientPanel.h"
+#include "patients/PatientStore.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -38,15 +38,12 @@ public:
     TMainForm(SharedState& state, Dialogs& dialogs, QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    // Display and palette set-up, settings, shared texts. False: the program must end now
-    // (a message, if any, has been shown).
-    bool FormCreate(QSize screenSize, const DisplayFailures& forced = {});
     void setScreens(const Screens& screens) { screens_ = screens; }
 
     // Shows the window maximised over the whole screen.
     void showMaximisedWindow();
 
-    PatientRegistry& registry() { return registry_; }
+    PatientPanel& patients() { return patients_; }
     bool splashVisible() const;
     bool firstPaintPending() const { return firstPaint_; }
 
@@ -91,7 +88,8 @@ private:
 
     SharedState& state_;
     Dialogs& dialogs_;
-    PatientRegistry registry_;
+    PatientStore store_;
+    PatientPanel patients_;
     Screens screens_;
     bool firstPaint_ = true;
     bool paintScheduled_ = false;

@@ -82,36 +82,6 @@ protected:
 
 } // namespace
 
-TEST_F(LoadSettingsTest, WithoutTheFileEveryFieldHoldsItsDefault) {
-    const Settings s = load();
-    EXPECT_DOUBLE_EQ(s.MmPerPixel, 0.29);
-    EXPECT_DOUBLE_EQ(s.MM_500Pixel, 0.29);
-    EXPECT_DOUBLE_EQ(s.MmPerDegree, 8.9);
-    EXPECT_DOUBLE_EQ(s.WidthLine1, 0.03);
-    EXPECT_DOUBLE_EQ(s.WidthLine2, 0.06);
-    EXPECT_DOUBLE_EQ(s.WidthLine3, 0.025);
-    EXPECT_DOUBLE_EQ(s.kp, 0.02);
-    EXPECT_DOUBLE_EQ(s.DisplayScale, 0.02);
-    EXPECT_EQ(s.TimeShowRezult, 4000);
-    for (double factor : s.PictureFactors) {
-        EXPECT_EQ(factor, 1.0);
-    }
-    EXPECT_TRUE(s.ShowRezultat);
-    EXPECT_FALSE(s.ScorostMouse);
-    EXPECT_EQ(s.GlassesType, GlassesRedBlue);
-    EXPECT_EQ(s.FontName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(s.FileSoundTrue, QStringLiteral("Ping.Wav"));
-    // RB Low: the green component of both filter colours is 0, the others as tabled.
-    EXPECT_EQ(s.colours.at(GlassesRedBlue, 3, TargetRed, ChannelGreen), 0);
-    EXPECT_EQ(s.colours.at(GlassesRedBlue, 3, TargetOther, ChannelGreen), 0);
-    EXPECT_EQ(s.colours.at(GlassesRedBlue, 3, TargetRed, ChannelBlue), 170);
-    EXPECT_EQ(s.colours.at(GlassesRedGreen, 1, TargetOther, ChannelGreen), 240);
-    EXPECT_EQ(s.colours.at(GlassesRedGreen, 2, TargetFon, ChannelBlue), 100);
-    EXPECT_EQ(colourKeyName(GlassesRedBlue, 2, TargetOther, ChannelGreen),
-              QStringLiteral("RB_Middle_Green_in_Blue"));
-    expectSameSettings(s, Settings{});
-}
-
 TEST_F(LoadSettingsTest, ReadsAndConvertsEveryKindOfKey) {
     writeDefault({
         QStringLiteral("MM_500Pixel=150"),

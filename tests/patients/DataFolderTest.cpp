@@ -21,7 +21,7 @@ class DataFolderTest : public RegistryTest {};
 TEST_F(DataFolderTest, WritableProgramFolderBecomesTheDataFolder) {
     writeBytes(dir() + QStringLiteral("people.TXT"), "A\r\n1\r\n"); // found regardless of case
     int splashHidden = 0;
-    ASSERT_TRUE(registry->SetUpDataFolder([&] { ++splashHidden; }));
+    ASSERT_TRUE(store->SetUpDataFolder([&] { ++splashHidden; }));
 
     EXPECT_EQ(paths.DataDir, dir());
     EXPECT_EQ(paths.PeopleFilePath, dir() + QStringLiteral("people.TXT"));
@@ -35,18 +35,18 @@ TEST_F(DataFolderTest, WritableProgramFolderBecomesTheDataFolder) {
 
 TEST_F(DataFolderTest, MissingPeopleFileIsCreatedEmptyWithItsExactName) {
     writeBytes(dir() + QStringLiteral("~~1~~.~~~"), "old scratch");
-    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    ASSERT_TRUE(store->SetUpDataFolder({}));
     EXPECT_EQ(readBytes(dir() + QStringLiteral("People.txt")), QByteArray());
     EXPECT_EQ(readBytes(dir() + QStringLiteral("~~1~~.~~~")), QByteArray("1"));
-    ASSERT_TRUE(registry->LoadPatientList());
-    EXPECT_TRUE(registry->listItems().isEmpty());
-    EXPECT_EQ(registry->selectedIndex(), -1);
+    ASSERT_TRUE(panel->LoadPatientList());
+    EXPECT_TRUE(panel->listItems().isEmpty());
+    EXPECT_EQ(panel->selectedIndex(), -1);
 }
 
 TEST_F(DataFolderTest, UnwritableProgramFolderAsksForAFolderAndCancelEndsTheProgram) {
     paths.ProgramDir = folderBelowFile(tmp.path());
     int splashHidden = 0;
-    EXPECT_FALSE(registry->SetUpDataFolder([&] { ++splashHidden; }));
+    EXPECT_FALSE(store->SetUpDataFolder([&] { ++splashHidden; }));
     EXPECT_EQ(splashHidden, 1);
     EXPECT_EQ(dialogs.folderRequests, QStringList{paths.ProgramDir});
     EXPECT_TRUE(dialogs.informations.isEmpty());
@@ -63,7 +63,7 @@ TEST_F(DataFolderTest, UnwritableChosenFolderIsRefusedAndTheDialogComesBack) {
     dialogs.folderAnswers = {bad, good};
     int splashHidden = 0;
 
-    ASSERT_TRUE(registry->SetUpDataFolder([&] { ++splashHidden; }));
+    ASSERT_TRUE(store->SetUpDataFolder([&] { ++splashHidden; }));
 
     EXPECT_EQ(dialogs.informations, QStringList{texts.FolderNotWritable});
     EXPECT_EQ(dialogs.folderRequests,
@@ -83,30 +83,30 @@ TEST_F(DataFolderTest, ChosenFolderGetsAnEmptyCommonResultsFile) {
     const QString chosen = tmp.path() + QStringLiteral("/chosen/");
     ASSERT_TRUE(QDir().mkpath(chosen));
     dialogs.folderAnswers = {chosen};
-    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    ASSERT_TRUE(store->SetUpDataFolder({}));
     EXPECT_EQ(paths.DataDir, chosen);
     EXPECT_EQ(readBytes(chosen + QStringLiteral("RezClass.dat")), QByteArray());
-    EXPECT_EQ(registry->commonResultsFile(), chosen + QStringLiteral("RezClass.dat"));
+    EXPECT_EQ(store->commonResultsFile(), chosen + QStringLiteral("RezClass.dat"));
 }
 
 TEST_F(DataFolderTest, ResultsFolderIsCreatedOnceAndFoundRegardlessOfCase) {
-    ASSERT_TRUE(registry->SetUpDataFolder({}));
-    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+    ASSERT_TRUE(store->SetUpDataFolder({}));
+    ASSERT_TRUE(store->EnsureResultsFolder().ok());
     EXPECT_TRUE(QFileInfo(dir() + QStringLiteral("Rezults")).isDir());
-    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+    ASSERT_TRUE(store->EnsureResultsFolder().ok());
 
     QTemporaryDir other;
     paths.DataDir = other.path() + QLatin1Char('/');
     ASSERT_TRUE(QDir(other.path()).mkdir(QStringLiteral("REZULTS")));
-    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
+    ASSERT_TRUE(store->EnsureResultsFolder().ok());
     EXPECT_EQ(QDir(other.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("REZULTS")});
-    EXPECT_EQ(registry->patientResultsFile(12), paths.DataDir + QStringLiteral("REZULTS/12.dat"));
+    EXPECT_EQ(store->patientResultsFile(12), paths.DataDir + QStringLiteral("REZULTS/12.dat"));
 }
 
 TEST_F(DataFolderTest, ResultsFolderThatCannotBeCreatedNamesIt) {
-    ASSERT_TRUE(registry->SetUpDataFolder({}));
+    ASSERT_TRUE(store->SetUpDataFolder({}));
     writeBytes(dir() + QStringLiteral("Rezults"), "a file in the way");
-    const FileResult result = registry->EnsureResultsFolder();
+    const FileResult result = store->EnsureResultsFolder();
     EXPECT_EQ(result.error, QStringLiteral("Cannot create ") + dir() + QStringLiteral("Rezults"));
 }

@@ -22,7 +22,8 @@ namespace {
 
 // What an operation works on.
 struct Folder {
-    PatientRegistry& registry;
+    PatientStore& store;
+    PatientPanel& panel;
     FakeDialogs& dialogs;
     QString dir;
 };
@@ -31,7 +32,7 @@ struct Operation {
     const char* name;
     const char* file; // the file it writes, in the program folder
     QByteArray old;   // its content before
-    // Runs the operation on the prepared registry; the error text, empty on success.
+    // Runs the operation on the prepared folder; the error text, empty on success.
     std::function<QString(const Folder&)> run;
 };
 
@@ -46,23 +47,23 @@ QString shownErrors(const FakeDialogs& dialogs) {
 const Operation kOperations[] = {
     {"AddPatient", "People.txt", "A\r\n1\r\nB\r\n2",
      [](const Folder& t) {
-         t.registry.EditFamChange(QStringLiteral("Новый"));
-         t.registry.BitBtn9Click();
+         t.panel.setNewName(QStringLiteral("Новый"));
+         t.panel.addPatient();
          return shownErrors(t.dialogs);
      }},
     {"DeletePatient", "People.txt", "A\r\n1\r\nB\r\n2\r\nC\r\n3\r\n",
      [](const Folder& t) {
-         t.registry.DeletePatient(2);
+         t.panel.DeletePatient(2);
          return shownErrors(t.dialogs);
      }},
     // Two records and one torn by an earlier crash.
     {"AppendResult", "Rezults/7.dat", encodedRecords(1, 2) + QByteArray(150, '\x33'),
      [](const Folder& t) {
-         return AppendResult(t.registry.patientResultsFile(7), numberedRecord(3)).error;
+         return AppendResult(t.store.patientResultsFile(7), numberedRecord(3)).error;
      }},
     {"RemoveRecords", "Rezults/7.dat", encodedRecords(1, 4),
      [](const Folder& t) {
-         return RemoveRecords(t.registry.patientResultsFile(7), [](int p) { return p % 2 == 0; })
+         return RemoveRecords(t.store.patientResultsFile(7), [](int p) { return p % 2 == 0; })
              .error;
      }},
     {"WriteSettings", "Class.ini", "[Default]\r\nMM_500Pixel=145\r\nkp=2\r\n",
@@ -91,7 +92,7 @@ protected:
         RegistryTest::TearDown();
     }
 
-    Folder folder() { return {*registry, dialogs, dir()}; }
+    Folder folder() { return {*store, *panel, dialogs, dir()}; }
 
     QString file(const Operation& op) const { return dir() + QLatin1String(op.file); }
 
@@ -100,8 +101,8 @@ protected:
         FileWriteFaults::watch(QString());
         writeBytes(people(), "A\r\n1\r\nB\r\n2\r\n");
         writeBytes(file(op), op.old);
-        ASSERT_TRUE(registry->SetUpDataFolder({}));
-        ASSERT_TRUE(registry->LoadPatientList());
+        ASSERT_TRUE(store->SetUpDataFolder({}));
+        ASSERT_TRUE(panel->LoadPatientList());
         dialogs.errors.clear();
         FileWriteFaults::watch(dir());
         FileWriteFaults::reset();
@@ -167,7 +168,7 @@ TEST_P(CrashAtEveryStep, LeavesTheOldOrTheNewFileAndNoTemporaryFileAfterTheNextS
         leftNew += left == after ? 1 : 0;
         // The next start clears what the crash left and reads the list as before.
         FileWriteFaults::watch(QString());
-        ASSERT_TRUE(registry->SetUpDataFolder({}));
+        ASSERT_TRUE(store->SetUpDataFolder({}));
         EXPECT_FALSE(temporaryFileLeft()) << "step " << step;
         EXPECT_EQ(readBytes(file(op)), left);
     }

@@ -15,34 +15,33 @@ class PatientListTest : public RegistryTest {};
 
 TEST_F(PatientListTest, EmptyListGivesNumberOneToTheFirstPatient) {
     start({});
-    EXPECT_TRUE(registry->listItems().isEmpty());
-    EXPECT_EQ(registry->MaxPatientNumber(), 0);
-    EXPECT_EQ(registry->editAllText(), QStringLiteral("0"));
-    EXPECT_FALSE(registry->addEnabled());
+    EXPECT_TRUE(panel->listItems().isEmpty());
+    EXPECT_EQ(panel->MaxPatientNumber(), 0);
+    EXPECT_EQ(panel->numberText(), QStringLiteral("0"));
+    EXPECT_FALSE(panel->addEnabled());
 
     add(kIvanov);
     EXPECT_EQ(readBytes(people()), cp1251(kIvanov) + "\r\n1\r\n");
     EXPECT_EQ(static_cast<unsigned char>(readBytes(people()).at(0)), 0xC8); // "И" in Windows-1251
-    EXPECT_EQ(registry->editAllText(), QStringLiteral("1"));
-    EXPECT_EQ(registry->listText(), kIvanov);
-    EXPECT_EQ(registry->MaxPatientNumber(), 1);
-    EXPECT_EQ(registry->editFamText(), QString());
-    EXPECT_FALSE(registry->addEnabled());
-    EXPECT_EQ(registry->requestedFocus(), PatientRegistry::Focus::PatientList);
+    EXPECT_EQ(panel->numberText(), QStringLiteral("1"));
+    EXPECT_EQ(panel->selectedName(), kIvanov);
+    EXPECT_EQ(panel->MaxPatientNumber(), 1);
+    EXPECT_EQ(panel->newNameText(), QString());
+    EXPECT_FALSE(panel->addEnabled());
+    EXPECT_EQ(panel->requestedFocus(), PatientPanel::Focus::PatientList);
 }
 
 TEST_F(PatientListTest, AddingSelectsTheNewPatientAmongOthers) {
     start(cp1251(QStringLiteral("Яковлев\r\n1\r\nАндреев\r\n2\r\n")));
-    EXPECT_EQ(registry->listText(), QStringLiteral("Андреев")); // first of the sorted items
-    EXPECT_EQ(registry->editAllText(), QStringLiteral("2"));
+    EXPECT_EQ(panel->selectedName(), QStringLiteral("Андреев")); // first of the sorted items
+    EXPECT_EQ(panel->numberText(), QStringLiteral("2"));
 
     add(QStringLiteral("Петров"));
-    EXPECT_EQ(registry->listItems(),
-              (QStringList{QStringLiteral("Андреев"), QStringLiteral("Петров"),
-                           QStringLiteral("Яковлев")}));
-    EXPECT_EQ(registry->listText(), QStringLiteral("Петров"));
-    EXPECT_EQ(registry->editAllText(), QStringLiteral("3"));
-    EXPECT_EQ(registry->PatientCount(), 3);
+    EXPECT_EQ(panel->listItems(), (QStringList{QStringLiteral("Андреев"), QStringLiteral("Петров"),
+                                               QStringLiteral("Яковлев")}));
+    EXPECT_EQ(panel->selectedName(), QStringLiteral("Петров"));
+    EXPECT_EQ(panel->numberText(), QStringLiteral("3"));
+    EXPECT_EQ(panel->PatientCount(), 3);
 }
 
 TEST_F(PatientListTest, ExactDuplicateIsRefusedButOtherCaseIsAnotherPatient) {
@@ -51,14 +50,14 @@ TEST_F(PatientListTest, ExactDuplicateIsRefusedButOtherCaseIsAnotherPatient) {
 
     add(kIvanov);
     EXPECT_EQ(dialogs.informations, QStringList{QStringLiteral("Такой пациент уже существует.")});
-    EXPECT_EQ(registry->requestedFocus(), PatientRegistry::Focus::EditFam);
+    EXPECT_EQ(panel->requestedFocus(), PatientPanel::Focus::NewName);
     EXPECT_EQ(readBytes(people()), before);
-    EXPECT_EQ(registry->editFamText(), kIvanov);
+    EXPECT_EQ(panel->newNameText(), kIvanov);
 
     add(kIvanov.toUpper());
     EXPECT_EQ(dialogs.informations.size(), 1);
     EXPECT_EQ(readBytes(people()), before + cp1251(kIvanov.toUpper()) + "\r\n2\r\n");
-    EXPECT_EQ(registry->listText(), kIvanov.toUpper());
+    EXPECT_EQ(panel->selectedName(), kIvanov.toUpper());
 }
 
 TEST_F(PatientListTest, NamesTheFileCannotHoldAreRefusedAndNothingIsWritten) {
@@ -71,16 +70,16 @@ TEST_F(PatientListTest, NamesTheFileCannotHoldAreRefusedAndNothingIsWritten) {
               QStringLiteral("Имя содержит символы, которые нельзя сохранить: \u4E2D"));
     EXPECT_TRUE(dialogs.informations[1].contains(QStringLiteral("перевод строки")));
     EXPECT_EQ(dialogs.informations[2], dialogs.informations[1]);
-    EXPECT_EQ(registry->requestedFocus(), PatientRegistry::Focus::EditFam);
+    EXPECT_EQ(panel->requestedFocus(), PatientPanel::Focus::NewName);
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\n"));
-    EXPECT_EQ(registry->PatientCount(), 1);
+    EXPECT_EQ(panel->PatientCount(), 1);
 }
 
 TEST_F(PatientListTest, ReadingToleratesLoneLineFeedsAndAMissingFinalLineEnd) {
     start("A\n1\r\nB b\r\n2");
-    ASSERT_EQ(registry->PatientCount(), 2);
-    EXPECT_EQ(registry->patients()[1].name, QStringLiteral("B b"));
-    EXPECT_EQ(registry->patients()[1].number, QStringLiteral("2"));
+    ASSERT_EQ(panel->PatientCount(), 2);
+    EXPECT_EQ(panel->patients()[1].name, QStringLiteral("B b"));
+    EXPECT_EQ(panel->patients()[1].number, QStringLiteral("2"));
     // The new name must not be glued to the unended last line.
     add(QStringLiteral("C"));
     EXPECT_EQ(readBytes(people()), QByteArray("A\n1\r\nB b\r\n2\r\nC\r\n3\r\n"));
@@ -88,54 +87,54 @@ TEST_F(PatientListTest, ReadingToleratesLoneLineFeedsAndAMissingFinalLineEnd) {
 
 TEST_F(PatientListTest, BadNumberLineNamesFileAndLineAndKeepsTheOldList) {
     start("A\r\n1\r\nB\r\n2\r\n");
-    const QStringList itemsBefore = registry->listItems();
+    const QStringList itemsBefore = panel->listItems();
     errorsExpected = true;
 
     const QByteArray bad = "A\r\n1\r\nB\r\n2\r\nC\r\nx3\r\n";
     writeBytes(people(), bad);
-    EXPECT_FALSE(registry->LoadPatientList());
+    EXPECT_FALSE(panel->LoadPatientList());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(people())) << dialogs.errors[0].toStdString();
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("строка 6")));
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("\"x3\" не является целым числом.")));
-    EXPECT_EQ(registry->listItems(), itemsBefore);
-    EXPECT_EQ(registry->PatientCount(), 2);
-    EXPECT_EQ(registry->MaxPatientNumber(), 2);
+    EXPECT_EQ(panel->listItems(), itemsBefore);
+    EXPECT_EQ(panel->PatientCount(), 2);
+    EXPECT_EQ(panel->MaxPatientNumber(), 2);
     EXPECT_EQ(readBytes(people()), bad);
 
     for (const QByteArray& broken : {QByteArray("A\r\n1\r\n 2\r\n"), QByteArray("A\r\n1 2\r\n")}) {
         writeBytes(people(), broken);
-        EXPECT_FALSE(registry->LoadPatientList()) << broken.constData();
+        EXPECT_FALSE(panel->LoadPatientList()) << broken.constData();
     }
     EXPECT_TRUE(dialogs.errors[1].contains(QStringLiteral("строка 3")));
     EXPECT_TRUE(dialogs.errors[2].contains(QStringLiteral("строка 2")));
 
     // Blanks around the digits are read past; the number text is kept without them.
     writeBytes(people(), "A\r\n 1\r\nB\r\n\t7 \r\n");
-    ASSERT_TRUE(registry->LoadPatientList());
-    EXPECT_EQ(registry->patients().back().number, QStringLiteral("7"));
-    EXPECT_EQ(registry->MaxPatientNumber(), 7);
+    ASSERT_TRUE(panel->LoadPatientList());
+    EXPECT_EQ(panel->patients().back().number, QStringLiteral("7"));
+    EXPECT_EQ(panel->MaxPatientNumber(), 7);
 }
 
 TEST_F(PatientListTest, NameWithoutNumberLineIsAnErrorEvenAsATrailingBlankLine) {
     start({});
     errorsExpected = true;
     writeBytes(people(), cp1251(QStringLiteral("A\r\n1\r\nБорисов\r\n")));
-    EXPECT_FALSE(registry->LoadPatientList());
+    EXPECT_FALSE(panel->LoadPatientList());
     writeBytes(people(), "A\r\n1\r\n\r\n");
-    EXPECT_FALSE(registry->LoadPatientList());
+    EXPECT_FALSE(panel->LoadPatientList());
     ASSERT_EQ(dialogs.errors.size(), 2);
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("строка 3")));
     EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("Борисов")));
     EXPECT_TRUE(dialogs.errors[1].contains(QStringLiteral("строка 3")));
-    EXPECT_TRUE(registry->listItems().isEmpty());
+    EXPECT_TRUE(panel->listItems().isEmpty());
 }
 
 TEST_F(PatientListTest, MissingPeopleFileIsReportedByName) {
     start({});
     errorsExpected = true;
     ASSERT_TRUE(QFile::remove(people()));
-    EXPECT_FALSE(registry->LoadPatientList());
+    EXPECT_FALSE(panel->LoadPatientList());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(people()));
 }
@@ -147,50 +146,50 @@ TEST_F(PatientListTest, FailedAppendIsReportedAndChangesNothing) {
     add(QStringLiteral("B"));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(paths.PeopleFilePath));
-    EXPECT_EQ(registry->PatientCount(), 1);
-    EXPECT_EQ(registry->editFamText(), QStringLiteral("B")); // kept for another try
+    EXPECT_EQ(panel->PatientCount(), 1);
+    EXPECT_EQ(panel->newNameText(), QStringLiteral("B")); // kept for another try
 }
 
 TEST_F(PatientListTest, DeletingTheThirdOfFourKeepsTheHighestNumber) {
     start(kFour);
-    registry->ComboBox2Change(indexOf(QStringLiteral("C")));
-    ASSERT_EQ(registry->editAllText(), QStringLiteral("3"));
-    registry->DeleteSelectedPatient();
+    panel->pickListItem(indexOf(QStringLiteral("C")));
+    ASSERT_EQ(panel->numberText(), QStringLiteral("3"));
+    panel->DeleteSelectedPatient();
 
     EXPECT_EQ(dialogs.confirmations, QStringList{QStringLiteral("Удаляется пациент - C")});
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\nD\r\n4\r\n"));
-    EXPECT_EQ(registry->listItems(),
+    EXPECT_EQ(panel->listItems(),
               (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("D")}));
-    EXPECT_EQ(registry->listText(), QStringLiteral("A"));
+    EXPECT_EQ(panel->selectedName(), QStringLiteral("A"));
     add(QStringLiteral("E"));
-    EXPECT_EQ(registry->editAllText(), QStringLiteral("5"));
+    EXPECT_EQ(panel->numberText(), QStringLiteral("5"));
 }
 
 TEST_F(PatientListTest, DeletingTheHighestLetsItsNumberBeUsedAgain) {
     start("A\r\n1\r\nB\r\n2\r\nD\r\n4\r\n");
-    registry->ComboBox2Change(indexOf(QStringLiteral("D")));
-    registry->DeleteSelectedPatient();
-    EXPECT_EQ(registry->MaxPatientNumber(), 2);
+    panel->pickListItem(indexOf(QStringLiteral("D")));
+    panel->DeleteSelectedPatient();
+    EXPECT_EQ(panel->MaxPatientNumber(), 2);
     add(QStringLiteral("E"));
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\nE\r\n3\r\n"));
 }
 
 TEST_F(PatientListTest, DeletingAnUnknownNumberRewritesTheSameList) {
     start(cp1251(QStringLiteral("Ёлкин\n1\r\nB\r\n2")));
-    ASSERT_TRUE(registry->DeletePatient(9));
+    ASSERT_TRUE(panel->DeletePatient(9));
     EXPECT_EQ(readBytes(people()), cp1251(QStringLiteral("Ёлкин\r\n1\r\nB\r\n2\r\n")));
-    EXPECT_EQ(registry->PatientCount(), 2);
+    EXPECT_EQ(panel->PatientCount(), 2);
 }
 
 TEST_F(PatientListTest, DeletionAsksFirstAndDoesNothingWithoutAnAnswerOrASelection) {
     start(kFour);
     dialogs.confirmAnswers = {false};
-    registry->DeleteSelectedPatient();
+    panel->DeleteSelectedPatient();
     EXPECT_EQ(dialogs.confirmations.size(), 1);
     EXPECT_EQ(readBytes(people()), kFour);
 
-    registry->ComboBox2Change(-1);
-    registry->DeleteSelectedPatient();
+    panel->pickListItem(-1);
+    panel->DeleteSelectedPatient();
     EXPECT_EQ(dialogs.confirmations.size(), 1);
     EXPECT_EQ(readBytes(people()), kFour);
 }
@@ -202,7 +201,7 @@ TEST_F(PatientListTest, DeletionReplacesTheFileInsteadOfTruncatingIt) {
     const QString oldName = dir() + QStringLiteral("old-link.txt");
     ASSERT_EQ(
         ::link(QFile::encodeName(people()).constData(), QFile::encodeName(oldName).constData()), 0);
-    ASSERT_TRUE(registry->DeletePatient(2));
+    ASSERT_TRUE(panel->DeletePatient(2));
     EXPECT_EQ(readBytes(oldName), kFour);
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nC\r\n3\r\nD\r\n4\r\n"));
 }
@@ -212,11 +211,11 @@ TEST_F(PatientListTest, FailedDeletionIsReportedAndLeavesFileAndTableAlone) {
     errorsExpected = true;
     // The replacement is written beside the file first; a folder in its place stops it.
     ASSERT_TRUE(QDir().mkdir(temporaryFileFor(people())));
-    EXPECT_FALSE(registry->DeletePatient(2));
+    EXPECT_FALSE(panel->DeletePatient(2));
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(people()));
     EXPECT_EQ(readBytes(people()), kFour);
-    EXPECT_EQ(registry->PatientCount(), 4);
+    EXPECT_EQ(panel->PatientCount(), 4);
 }
 
 TEST_F(PatientListTest, AListThatCannotBeReadTakesNobodyAndDeletesNobody) {
@@ -224,11 +223,11 @@ TEST_F(PatientListTest, AListThatCannotBeReadTakesNobodyAndDeletesNobody) {
     for (const QByteArray& broken : {QByteArray("A\r\n1\r\nB\r\ntwo\r\nC\r\n3\r\n"),
                                      QByteArray("A\r\n1\r\n\r\n"), QByteArray("\x01\x02garbage")}) {
         writeBytes(people(), broken);
-        ASSERT_TRUE(registry->SetUpDataFolder({}));
-        EXPECT_FALSE(registry->LoadPatientList());
+        ASSERT_TRUE(store->SetUpDataFolder({}));
+        EXPECT_FALSE(panel->LoadPatientList());
         dialogs.errors.clear();
         add(QStringLiteral("New"));
-        EXPECT_FALSE(registry->DeletePatient(1));
+        EXPECT_FALSE(panel->DeletePatient(1));
         ASSERT_EQ(dialogs.errors.size(), 2) << broken.constData();
         for (const QString& error : dialogs.errors) {
             EXPECT_TRUE(error.contains(people()) && error.contains(QStringLiteral("строка")))
@@ -240,12 +239,12 @@ TEST_F(PatientListTest, AListThatCannotBeReadTakesNobodyAndDeletesNobody) {
 
 TEST_F(PatientListTest, ANumberWhoseResultsHoldRecordsIsNeverGivenAgain) {
     start("A\r\n1\r\n");
-    ASSERT_TRUE(registry->EnsureResultsFolder().ok());
-    writeBytes(registry->patientResultsFile(2), QByteArray(288, 'r')); // a deleted patient's
-    writeBytes(registry->patientResultsFile(3), QByteArray());         // no records: free
+    ASSERT_TRUE(store->EnsureResultsFolder().ok());
+    writeBytes(store->patientResultsFile(2), QByteArray(288, 'r')); // a deleted patient's
+    writeBytes(store->patientResultsFile(3), QByteArray());         // no records: free
     add(QStringLiteral("B"));
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n3\r\n"));
-    EXPECT_EQ(registry->editAllText(), QStringLiteral("3"));
+    EXPECT_EQ(panel->numberText(), QStringLiteral("3"));
 }
 
 TEST_F(PatientListTest, NoNumberPastTheLargestIsGiven) {

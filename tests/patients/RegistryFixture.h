@@ -1,7 +1,7 @@
 #pragma once
-// A patient registry over a fresh temporary program folder, with scripted dialogs.
+// The patient store and panel over a fresh temporary program folder, with scripted dialogs.
 #include "common/Cp1251.h"
-#include "patients/PatientRegistry.h"
+#include "patients/PatientPanel.h"
 #include "support/FakeDialogs.h"
 
 #include <QDir>
@@ -34,7 +34,8 @@ protected:
         texts.FolderNotWritable = QStringLiteral("В эту папку или файл нельзя записать!");
         texts.DeletingPatient = QStringLiteral("Удаляется пациент");
         paths.ProgramDir = tmp.path() + QLatin1Char('/');
-        registry = std::make_unique<PatientRegistry>(paths, texts, dialogs);
+        store = std::make_unique<PatientStore>(paths, texts, dialogs);
+        panel = std::make_unique<PatientPanel>(*store, texts, dialogs);
     }
     // Every error box must be one the test asked for.
     void TearDown() override {
@@ -49,22 +50,23 @@ protected:
     // Program folder as data folder with People.txt holding bytes, list loaded.
     void start(const QByteArray& peopleBytes) {
         writeBytes(people(), peopleBytes);
-        ASSERT_TRUE(registry->SetUpDataFolder({}));
-        ASSERT_TRUE(registry->LoadPatientList());
+        ASSERT_TRUE(store->SetUpDataFolder({}));
+        ASSERT_TRUE(panel->LoadPatientList());
     }
     void add(const QString& name) {
-        registry->EditFamChange(name);
-        registry->BitBtn9Click();
+        panel->setNewName(name);
+        panel->addPatient();
     }
     int indexOf(const QString& name) const {
-        return static_cast<int>(registry->listItems().indexOf(name));
+        return static_cast<int>(panel->listItems().indexOf(name));
     }
 
     QTemporaryDir tmp;
     Paths paths;
     SharedTexts texts;
     FakeDialogs dialogs;
-    std::unique_ptr<PatientRegistry> registry;
+    std::unique_ptr<PatientStore> store;
+    std::unique_ptr<PatientPanel> panel;
     bool errorsExpected = false;
 };
 

@@ -4,6 +4,7 @@
 #include "screens/NastrForm.h"
 #include "screens/ParamForm.h"
 #include "screens/ParamSpForm.h"
+#include "screens/ProgramStart.h"
 #include "screens/RezultForm.h"
 #include "state/SharedState.h"
 #include "support/FakeDialogs.h"
@@ -60,7 +61,7 @@ protected:
     // Creates the window the way the program does, with the other screens watched.
     void create(QSize screen = {1024, 768}) {
         form = std::make_unique<TMainForm>(state, dialogs);
-        ASSERT_TRUE(form->FormCreate(screen));
+        ASSERT_TRUE(startProgram(state, dialogs, screen));
         paramSp = std::make_unique<TFormParamSp>(state, form.get());
         nastr = std::make_unique<TNastrForm>(state, form.get());
         param = std::make_unique<TFormParam>(state, form.get());
@@ -267,7 +268,7 @@ TEST_F(MainFormTest, ContrastBelowOneKeepsThePreviousColours) {
     EXPECT_EQ(state.roles.ColorRed, 0u);
 }
 
-TEST(MainFormCreate, DisplayFailuresEndTheProgramWithTheirMessages) {
+TEST(ProgramStart, DisplayFailuresEndTheProgramWithTheirMessages) {
     QTemporaryDir dir;
     struct Case {
         DisplayFailures forced;
@@ -287,7 +288,7 @@ TEST(MainFormCreate, DisplayFailuresEndTheProgramWithTheirMessages) {
         state.paths.ProgramDir = dir.path() + QLatin1Char('/');
         FakeDialogs dialogs;
         TMainForm form(state, dialogs);
-        EXPECT_FALSE(form.FormCreate({800, 600}, c.forced));
+        EXPECT_FALSE(startProgram(state, dialogs, {800, 600}, c.forced));
         EXPECT_EQ(dialogs.informations, c.messages);
         EXPECT_FALSE(state.display.DisplayDevice);
     }
