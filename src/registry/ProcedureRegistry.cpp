@@ -8,6 +8,14 @@
 #include "procedures/trainings/TrenCvetotest.h"
 #include "procedures/trainings/TrenKosogl.h"
 #include "procedures/trainings/TrenScotoma.h"
+#include "results/formats/DiagCvetotestResults.h"
+#include "results/formats/DiagFuziaResults.h"
+#include "results/formats/DiagKosoglResults.h"
+#include "results/formats/DiagScotomaResults.h"
+#include "results/formats/TrenBificsResults.h"
+#include "results/formats/TrenCvetotestResults.h"
+#include "results/formats/TrenKosoglResults.h"
+#include "results/formats/TrenScotomaResults.h"
 
 #include <algorithm>
 #include <array>
@@ -19,14 +27,14 @@ namespace {
 using K = ProcedureKind;
 
 const std::array<ProcedureEntry, 8> kEntries = {{
-    {K::DiagCvetotest, makeRunOf<DiagCvetotest>},
-    {K::DiagKosogl, makeRunOf<DiagKosogl>},
-    {K::DiagScotoma, makeRunOf<DiagScotoma>},
-    {K::DiagFuzia, makeRunOf<DiagFuzia>},
-    {K::TrenScotoma, makeRunOf<TrenScotoma>},
-    {K::TrenKosogl, makeRunOf<TrenKosogl>},
-    {K::TrenBifics, makeRunOf<TrenBifics>},
-    {K::TrenCvetotest, makeRunOf<TrenCvetotest>},
+    {K::DiagCvetotest, makeRunOf<DiagCvetotest>, diagCvetotestResults()},
+    {K::DiagKosogl, makeRunOf<DiagKosogl>, diagKosoglResults()},
+    {K::DiagScotoma, makeRunOf<DiagScotoma>, diagScotomaResults()},
+    {K::DiagFuzia, makeRunOf<DiagFuzia>, diagFuziaResults()},
+    {K::TrenScotoma, makeRunOf<TrenScotoma>, trenScotomaResults()},
+    {K::TrenKosogl, makeRunOf<TrenKosogl>, trenKosoglResults()},
+    {K::TrenBifics, makeRunOf<TrenBifics>, trenBificsResults()},
+    {K::TrenCvetotest, makeRunOf<TrenCvetotest>, trenCvetotestResults()},
 }};
 
 } // namespace

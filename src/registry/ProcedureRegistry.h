@@ -1,7 +1,8 @@
 #pragma once
-// The eight procedures, one line each: the kind and its run class. Everything that differs
-// between procedures is reached through a procedure's line.
+// The eight procedures, one line each: the kind, its run class and the format of its results.
+// Everything that differs between procedures is reached through a procedure's line.
 #include "procedures/ProcedureMaker.h"
+#include "results/ResultsFormat.h"
 
 #include <span>
 
@@ -9,7 +10,8 @@ namespace trelon {
 
 struct ProcedureEntry {
     ProcedureKind kind;
-    ProcedureMaker makeRun; // the run class in the stimulus window
+    ProcedureMaker makeRun;       // the run class in the stimulus window
+    const ResultsFormat& results; // its table, filter and graph on the results screen
 };
 
 // The eight lines, diagnostics 1..4 then trainings 1..4.
