@@ -8,6 +8,14 @@
 #include "procedures/trainings/TrenCvetotest.h"
 #include "procedures/trainings/TrenKosogl.h"
 #include "procedures/trainings/TrenScotoma.h"
+#include "results/formats/DiagCvetotestResults.h"
+#include "results/formats/DiagFuziaResults.h"
+#include "results/formats/DiagKosoglResults.h"
+#include "results/formats/DiagScotomaResults.h"
+#include "results/formats/TrenBificsResults.h"
+#include "results/formats/TrenCvetotestResults.h"
+#include "results/formats/TrenKosoglResults.h"
+#include "results/formats/TrenScotomaResults.h"
 
 #include <algorithm>
 #include <array>
@@ -19,14 +27,14 @@ namespace {
 using K = ProcedureKind;
 
 const std::array<ProcedureEntry, 8> kEntries = {{
-    {K::DiagCvetotest, makeRunOf<DiagCvetotest>, kDiagCvetotestSetup},
-    {K::DiagKosogl, makeRunOf<DiagKosogl>, kDiagKosoglSetup},
-    {K::DiagScotoma, makeRunOf<DiagScotoma>, kDiagScotomaSetup},
-    {K::DiagFuzia, makeRunOf<DiagFuzia>, kDiagFuziaSetup},
-    {K::TrenScotoma, makeRunOf<TrenScotoma>, kTrenScotomaSetup},
-    {K::TrenKosogl, makeRunOf<TrenKosogl>, kTrenKosoglSetup},
-    {K::TrenBifics, makeRunOf<TrenBifics>, kTrenBificsSetup},
-    {K::TrenCvetotest, makeRunOf<TrenCvetotest>, kTrenCvetotestSetup},
+    {K::DiagCvetotest, makeRunOf<DiagCvetotest>, diagCvetotestResults(), kDiagCvetotestSetup},
+    {K::DiagKosogl, makeRunOf<DiagKosogl>, diagKosoglResults(), kDiagKosoglSetup},
+    {K::DiagScotoma, makeRunOf<DiagScotoma>, diagScotomaResults(), kDiagScotomaSetup},
+    {K::DiagFuzia, makeRunOf<DiagFuzia>, diagFuziaResults(), kDiagFuziaSetup},
+    {K::TrenScotoma, makeRunOf<TrenScotoma>, trenScotomaResults(), kTrenScotomaSetup},
+    {K::TrenKosogl, makeRunOf<TrenKosogl>, trenKosoglResults(), kTrenKosoglSetup},
+    {K::TrenBifics, makeRunOf<TrenBifics>, trenBificsResults(), kTrenBificsSetup},
+    {K::TrenCvetotest, makeRunOf<TrenCvetotest>, trenCvetotestResults(), kTrenCvetotestSetup},
 }};
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "results/ResultsExport.h"
 
 #include "common/Cp1251.h"
+#include "results/ResultsFormat.h"
 
 #include <QStringList>
 
@@ -9,17 +10,9 @@ namespace trelon {
 namespace {
 
 QString procedureLine(ProcedureKind procedure) {
-    static const QStringList names = {QStringLiteral("Оценка характера зрения, цветотест"),
-                                      QStringLiteral("Измерение угла косоглазия"),
-                                      QStringLiteral("Выявление функциональной скотомы"),
-                                      QStringLiteral("Определение фузионных резервов"),
-                                      QStringLiteral("Ликвидация функциональной скотомы"),
-                                      QStringLiteral("Устранение косоглазия"),
-                                      QStringLiteral("Закрепление слияния"),
-                                      QStringLiteral("Развитие фузионных резервов")};
     const QString group =
         isDiagnostics(procedure) ? QStringLiteral("Диагностика: ") : QStringLiteral("Тренировка: ");
-    return group + names.value(static_cast<int>(procedure) - 1);
+    return group + resultsFormatOf(procedure).exportName;
 }
 
 QByteArray cp1251Line(const QString& text) {

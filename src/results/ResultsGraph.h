@@ -15,7 +15,7 @@ struct GraphPoint {
     double second = 0;       // value of the second (green) series, when there is one
     bool blueMarker = false; // negative reserve or uncrossed limit
     QString date;            // the row's date text
-    QString direction;       // TrenScotoma: the direction cell
+    QString direction;       // the direction cell, where the graph labels directions
 };
 
 struct GraphData {
@@ -25,9 +25,10 @@ struct GraphData {
     bool rangeSelected = false; // the rows are a multi-row selection of the grid
     int gridRows = 2;           // rows of the grid, title row included
     bool twoSeries = false;
-    bool reserveMarkers = false;    // red and blue circles (the two reserve procedures)
-    std::vector<GraphPoint> points; // rows firstRow..lastRow, top row first
-    double rangeMin = 360;          // over the plotted columns (and the range-only ones)
+    bool reserveMarkers = false;     // red and blue circles (the two reserve procedures)
+    bool directionsLabelled = false; // points carry their direction and printed row number
+    std::vector<GraphPoint> points;  // rows firstRow..lastRow, top row first
+    double rangeMin = 360;           // over the plotted columns (and the range-only ones)
     double rangeMax = -360;
     QString legendFirst; // screen legend
     QString legendSecond;

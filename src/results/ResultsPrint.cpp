@@ -1,6 +1,7 @@
 #include "results/ResultsPrint.h"
 
 #include "common/Rounding.h"
+#include "results/ResultsFormat.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -61,8 +62,7 @@ void printHeading(QPainter& p, const Page& page, const PrintHeading& heading, co
 // Cell font size of the single-page table: smaller for the session number, date, size and
 // distance, and for the palette of the diagnostics whose fifth column is the palette.
 int singlePageCellSize(const ResultsTable& table, int column, int sizeFont) {
-    const bool smallPalette =
-        isDiagnostics(table.procedure) && table.procedure != ProcedureKind::DiagScotoma;
+    const bool smallPalette = resultsFormatOf(table.procedure).smallPrintedPalette;
     return column <= 3 || (column == 4 && smallPalette) ? sizeFont - 2 : sizeFont;
 }
 
@@ -234,7 +234,7 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
     for (const GraphPoint& point : g.points) {
         const QPointF at = pointOf(point, point.first);
         circle(at, point.blueMarker ? Qt::blue : Qt::red);
-        if (g.procedure == ProcedureKind::TrenScotoma) {
+        if (g.directionsLabelled) {
             p.setPen(Qt::black);
             p.setFont(pointFont(s.FontName, s.SizeFontX));
             textAt(p, at.x() + e, at.y(), QString::number(point.row));

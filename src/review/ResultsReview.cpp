@@ -1,6 +1,7 @@
 #include "review/ResultsReview.h"
 
 #include "config/LoadSettings.h"
+#include "registry/ProcedureRegistry.h"
 #include "results/ResultsExport.h"
 #include "state/SharedState.h"
 
@@ -29,9 +30,12 @@ bool ResultsReview::open() {
     state_.SessionAborted = false;
     filters_.contrast = 0;
     filters_.allDistances = true;
-    filters_.bifix = 0;
-    filters_.trenFuzType = 0;
     filters_.direction = 0;
+    for (const ProcedureEntry& entry : procedureEntries()) {
+        if (entry.results.choice && entry.results.choice->resetsOnOpen) {
+            filters_.*entry.results.choice->field = 0;
+        }
+    }
     if (state_.session.ProcedureNumber < 1 || state_.session.ProcedureNumber > 4) {
         state_.session.IsDiagnostics = 1;
         state_.session.ProcedureNumber = 1;
@@ -53,8 +57,8 @@ bool ResultsReview::chooseProcedure(int number) {
 }
 
 bool ResultsReview::showProcedure() {
-    if (procedure() == ProcedureKind::TrenKosogl) {
-        filters_.trenKosoglMode = 0;
+    if (format().choice && format().choice->resetsOnShow) {
+        filters_.*format().choice->field = 0;
     }
     table_ = {};
     table_.procedure = procedure();
@@ -80,6 +84,10 @@ ProcedureKind ResultsReview::procedure() const {
     const int number = state_.session.ProcedureNumber;
     return procedureKindOf(state_.session.IsDiagnostics == 1 ? 1 : 0,
                            number >= 1 && number <= 4 ? number : 1);
+}
+
+const ResultsFormat& ResultsReview::format() const {
+    return procedureEntry(procedure())->results;
 }
 
 QString ResultsReview::patientLabel() const {

@@ -4,10 +4,12 @@
 // file, the deletion of rows, the graph data, the text export and the printed graph's
 // settings. The screen shows what this class computes and forwards the operator's actions.
 #include "platform/Dialogs.h"
+#include "results/ResultsFormat.h"
 #include "results/ResultsGraph.h"
 #include "results/ResultsGraphDraw.h"
 #include "results/ResultsPrint.h"
 #include "results/ResultsTable.h"
+#include "review/GraphPrintSettings.h"
 
 #include <QString>
 #include <array>
@@ -15,10 +17,6 @@
 namespace trelon {
 
 struct SharedState;
-
-// The five rows of the printed graph's settings panel, in their order.
-inline constexpr int kGraphSettingCount = 5;
-using GraphSettingValues = std::array<int, kGraphSettingCount>;
 
 class ResultsReview {
 public:
@@ -40,6 +38,8 @@ public:
     void refill();
 
     ProcedureKind procedure() const;
+    // The shown procedure's table, filter and graph, from its registry line.
+    const ResultsFormat& format() const;
     ResultsFilters& filters() { return filters_; }
     const ResultsTable& table() const { return table_; }
     QString caption() const { return ResultsScreenCaption(procedure()); }

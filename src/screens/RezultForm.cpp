@@ -1,13 +1,13 @@
 #include "screens/RezultForm.h"
 
-#include "common/StrictNumbers.h"
 #include "config/LangText.h"
 #include "gui/Fonts.h"
 #include "gui/RadioGroupWidget.h"
+#include "review/ResultsScreenLayout.h"
+#include "screens/ResultsFilterPanel.h"
 #include "state/SharedState.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
@@ -46,8 +46,6 @@ protected:
 namespace {
 
 const QString kSection = QStringLiteral("RezultForm");
-constexpr int kButtonHeight = 34;
-constexpr int kGroupWidth = 210;
 
 QFont sansFont(int pixels, bool bold = false) {
     return windowsFont(QStringLiteral("MS Sans Serif"), pixels, bold);
@@ -65,15 +63,6 @@ QPushButton* button(QWidget* parent, const QString& text) {
     b->setFont(sansFont(13, true));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
-}
-
-RadioGroupWidget* group(QWidget* parent, const QString& caption, int columns,
-                        const QStringList& items) {
-    auto* g = new RadioGroupWidget(caption, columns, parent);
-    g->setItems(items);
-    g->setItemIndex(0);
-    g->hide();
-    return g;
 }
 
 } // namespace
@@ -130,52 +119,10 @@ void TFormRezult::createControls() {
     connect(BitBtnGraph, &QPushButton::clicked, this, &TFormRezult::BitBtnGraphClick);
     connect(BitBtnExit, &QPushButton::clicked, this, &TFormRezult::BitBtnExitClick);
 
-    PanelKosogl = panel(this);
-    Label4 = new QLabel(QStringLiteral("Расстояние"), PanelKosogl);
-    CheckBoxAll = new QCheckBox(QStringLiteral("все"), PanelKosogl);
-    connect(CheckBoxAll, &QCheckBox::clicked, this, &TFormRezult::FilterClick);
-    for (const QString& caption :
-         {QStringLiteral("50 см"), QStringLiteral("1 м"), QStringLiteral("2 м"),
-          QStringLiteral("3 м"), QStringLiteral("4 м"), QStringLiteral("5 м")}) {
-        auto* box = new QCheckBox(caption, PanelKosogl);
-        connect(box, &QCheckBox::clicked, this, &TFormRezult::FilterClick);
-        distanceBoxes_ << box;
-    }
-    RadioGroupContrast = group(PanelKosogl, QStringLiteral("Палитра"), 1,
-                               {QStringLiteral("все"), QStringLiteral("Первая"),
-                                QStringLiteral("Вторая"), QStringLiteral("Третья")});
-    RadioGroupContrast->show();
-
-    RadioGroupUgol = group(this, QStringLiteral("Направление, градусы"), 2,
-                           {QStringLiteral("Все"), QStringLiteral("0"), QStringLiteral("45"),
-                            QStringLiteral("90"), QStringLiteral("135"), QStringLiteral("180"),
-                            QStringLiteral("225"), QStringLiteral("270"), QStringLiteral("315")});
-    RadioGroupTrenKosogl =
-        group(this, QStringLiteral("Показать"), 1,
-              {QStringLiteral("Все"), QStringLiteral("Ручной"),
-               QStringLiteral("Ручной по X  (на граф.)"), QStringLiteral("Ручной по Y  (на граф.)"),
-               QStringLiteral("С  паузами"), QStringLiteral("Равномерный")});
-    RadioGroupBifix = group(this, QStringLiteral("Показать"), 1,
-                            {QStringLiteral("Все"), QStringLiteral("По X  (на графике)"),
-                             QStringLiteral("По Y  (на графике)")});
-    RadioGroupScotoma =
-        group(this, QStringLiteral("Показать на графике"), 1,
-              {QStringLiteral("горизонталь: 0-180"), QStringLiteral("вертикаль: 90-270"),
-               QStringLiteral("диагональ: 45-225"), QStringLiteral("диагональ: 135-315")});
-    RadioGroupFuz =
-        group(this, QStringLiteral("Показать"), 1,
-              {QStringLiteral("Резервы все"), QStringLiteral("Резервы положительные"),
-               QStringLiteral("Резервы отрицательные"), QStringLiteral("Границы все"),
-               QStringLiteral("Границы скрещенные"), QStringLiteral("Границы нескрещенные")});
-    RadioGroupTrenFuz = group(this, QStringLiteral("Показать"), 1,
-                              {QStringLiteral("Все"), QStringLiteral("Резервы положительные"),
-                               QStringLiteral("Резервы отрицательные")});
-    for (RadioGroupWidget* g : {RadioGroupContrast, RadioGroupUgol, RadioGroupTrenKosogl,
-                                RadioGroupBifix, RadioGroupFuz, RadioGroupTrenFuz}) {
-        connect(g, &RadioGroupWidget::itemClicked, this, [this] { FilterClick(); });
-    }
-    connect(RadioGroupScotoma, &RadioGroupWidget::itemClicked, this,
-            &TFormRezult::RadioGroupScotomaClick);
+    PanelKosogl = new ResultsFilterPanel(this);
+    connect(PanelKosogl, &ResultsFilterPanel::filtersChanged, this, &TFormRezult::FilterClick);
+    connect(PanelKosogl, &ResultsFilterPanel::graphChoiceChanged, this,
+            [this] { RadioGroupScotomaClick(0); });
 
     PanelGraph = panel(this);
     PanelGraph->hide();
@@ -202,12 +149,8 @@ void TFormRezult::createControls() {
     ListEditor = new QTableWidget(kGraphSettingCount, 2, Panel2);
     ListEditor->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("Размер")});
     ListEditor->verticalHeader()->hide();
-    const QStringList rows = {QStringLiteral("Линии осей Х и Y"), QStringLiteral("Линии графика"),
-                              QStringLiteral("Линии маркеров"),
-                              QStringLiteral("Шрифт для делений по оси Х"),
-                              QStringLiteral("Шрифт для делений по оси Y")};
     for (int r = 0; r < kGraphSettingCount; ++r) {
-        auto* caption = new QTableWidgetItem(rows[r]);
+        auto* caption = new QTableWidgetItem(graphSettingCaptions()[r]);
         caption->setFlags(Qt::ItemIsEnabled);
         ListEditor->setItem(r, 0, caption);
         ListEditor->setItem(r, 1, new QTableWidgetItem());
@@ -238,13 +181,9 @@ void TFormRezult::showEvent(QShowEvent* event) {
 }
 
 void TFormRezult::FormShow() {
-    CheckBoxAll->setChecked(true);
-    RadioGroupContrast->setItemIndex(0);
-    RadioGroupBifix->setItemIndex(0);
-    RadioGroupTrenFuz->setItemIndex(0);
-    RadioGroupUgol->setItemIndex(0);
+    PanelKosogl->resetOnOpen();
     const bool opened = review_.open();
-    BitBtnGraph->setVisible(review_.procedure() != ProcedureKind::DiagCvetotest);
+    BitBtnGraph->setVisible(review_.format().graphed);
     const bool diagnostics = isDiagnostics(review_.procedure());
     RadioGroupDiagTren->setItemIndex(diagnostics ? 0 : 1);
     ComboBoxExp->clear();
@@ -257,37 +196,9 @@ void TFormRezult::FormShow() {
     showProcedure();
 }
 
-RadioGroupWidget* TFormRezult::procedureGroup() const {
-    switch (review_.procedure()) {
-    case ProcedureKind::TrenKosogl:
-        return RadioGroupTrenKosogl;
-    case ProcedureKind::TrenBifics:
-        return RadioGroupBifix;
-    case ProcedureKind::DiagScotoma:
-        return RadioGroupScotoma;
-    case ProcedureKind::DiagFuzia:
-        return RadioGroupFuz;
-    case ProcedureKind::TrenCvetotest:
-        return RadioGroupTrenFuz;
-    default:
-        return nullptr;
-    }
-}
-
 // Everything "showing a procedure" does after ResultsReview has filled the table.
 void TFormRezult::showProcedure() {
-    for (RadioGroupWidget* g : {RadioGroupTrenKosogl, RadioGroupBifix, RadioGroupScotoma,
-                                RadioGroupFuz, RadioGroupTrenFuz, RadioGroupUgol}) {
-        g->hide();
-    }
-    if (review_.procedure() == ProcedureKind::TrenKosogl) {
-        RadioGroupTrenKosogl->setItemIndex(0);
-    }
-    if (RadioGroupWidget* g = procedureGroup()) {
-        g->show();
-    }
-    RadioGroupUgol->setVisible(review_.procedure() == ProcedureKind::TrenScotoma);
-    PanelKosogl->setVisible(review_.procedure() != ProcedureKind::DiagCvetotest);
+    PanelKosogl->showFor(review_.format());
     LabelFamily->setText(review_.patientLabel());
     setWindowTitle(review_.caption());
     layoutControls();
@@ -295,18 +206,7 @@ void TFormRezult::showProcedure() {
 }
 
 void TFormRezult::readFilters() {
-    ResultsFilters& f = review_.filters();
-    f.allDistances = CheckBoxAll->isChecked();
-    for (int i = 0; i < distanceBoxes_.size(); ++i) {
-        f.distances[static_cast<std::size_t>(i)] = distanceBoxes_[i]->isChecked();
-    }
-    f.contrast = std::max(0, RadioGroupContrast->itemIndex());
-    f.direction = std::max(0, RadioGroupUgol->itemIndex());
-    f.trenKosoglMode = std::max(0, RadioGroupTrenKosogl->itemIndex());
-    f.bifix = std::max(0, RadioGroupBifix->itemIndex());
-    f.scotomaAxis = std::max(0, RadioGroupScotoma->itemIndex());
-    f.fuzType = std::max(0, RadioGroupFuz->itemIndex());
-    f.trenFuzType = std::max(0, RadioGroupTrenFuz->itemIndex());
+    PanelKosogl->read(review_.filters());
 }
 
 void TFormRezult::RadioGroupDiagTrenClick(int index) {
@@ -323,7 +223,7 @@ void TFormRezult::RadioGroupDiagTrenClick(int index) {
         BitBtnGraph->show();
     }
     showProcedure();
-    if (review_.procedure() == ProcedureKind::DiagCvetotest) {
+    if (!review_.format().graphed) {
         showGraph(false);
         BitBtnGraph->hide();
     } else if (graphShown()) {
@@ -339,11 +239,11 @@ void TFormRezult::ComboBoxExpChange(int index) {
         close();
         return;
     }
-    const bool colourTest = review_.procedure() == ProcedureKind::DiagCvetotest;
-    if (colourTest) {
+    const bool graphed = review_.format().graphed;
+    if (!graphed) {
         showGraph(false);
     }
-    BitBtnGraph->setVisible(!colourTest);
+    BitBtnGraph->setVisible(graphed);
     showProcedure();
     redrawGraphIfShown();
     StringGridRezult->setFocus();
@@ -363,67 +263,48 @@ void TFormRezult::RadioGroupScotomaClick(int) {
 }
 
 void TFormRezult::layoutControls() {
-    const int w = width();
-    const int h = height();
-    PanelBtn->setGeometry(w - 4 * 125 - 10 - 3, 3, 4 * 125 + 10, kButtonHeight + 8);
+    ResultsScreenShape shape;
+    shape.client = size();
+    const QFontMetrics metrics(LabelFamily->font());
+    shape.familyLabel = {metrics.horizontalAdvance(LabelFamily->text()), metrics.height()};
+    const ResultsFormat& format = review_.format();
+    if (format.choice) {
+        shape.choiceItems = static_cast<int>(format.choice->items.size());
+    }
+    shape.distanceFilter = PanelKosogl->isVisibleTo(this);
+    shape.directionFilter = PanelKosogl->directionShown();
+    shape.graphShown = graphShown();
+    const ResultsScreenLayout l = layOutResultsScreen(shape);
+
+    PanelBtn->setGeometry(l.PanelBtn);
     const QList<QPushButton*> buttons = {BitBtnPrint, BitBtn3, BitBtnGraph, BitBtnExit};
     for (int i = 0; i < buttons.size(); ++i) {
-        buttons[i]->setGeometry(5 + i * 125, 4, 120, kButtonHeight);
+        buttons[i]->setGeometry(l.buttons[static_cast<std::size_t>(i)]);
     }
-    ComboBoxExp->setGeometry(PanelBtn->x() - 3 - 260, 34, 260, 24);
-    RadioGroupDiagTren->setGeometry(ComboBoxExp->x(), 0, 260, 32);
-    const QFontMetrics metrics(LabelFamily->font());
-    LabelFamily->setGeometry(30, 28, metrics.horizontalAdvance(LabelFamily->text()) + 10,
-                             metrics.height() + 4);
-    int right = w - 5;
-    int below = PanelBtn->geometry().bottom() + 6;
-    RadioGroupWidget* filterGroup = procedureGroup();
-    if (filterGroup != nullptr) {
-        const int groupHeight = 28 + 24 * static_cast<int>(filterGroup->items().size());
-        filterGroup->setGeometry(w - 5 - kGroupWidth, below, kGroupWidth, groupHeight);
-        below = filterGroup->geometry().bottom() + 6;
+    ComboBoxExp->setGeometry(l.ComboBoxExp);
+    RadioGroupDiagTren->setGeometry(l.RadioGroupDiagTren);
+    LabelFamily->setGeometry(l.LabelFamily);
+    PanelKosogl->place(l, format);
+    LabelDel->setGeometry(l.LabelDel);
+    PanelTabl->setGeometry(l.PanelTabl);
+    if (shape.graphShown) {
+        PanelPrint->setGeometry(l.PanelPrint);
+        BitBtn2->setGeometry(l.BitBtn2);
+        BitBtn1->setGeometry(l.BitBtn1);
+        PanelGraph->setGeometry(l.PanelGraph);
+        ImageGraph->setGeometry(l.ImageGraph);
     }
-    if (PanelKosogl->isVisibleTo(this)) {
-        PanelKosogl->setGeometry(w - 5 - kGroupWidth, below, kGroupWidth, 300);
-        Label4->setGeometry(8, 4, 180, 20);
-        CheckBoxAll->setGeometry(8, 26, 90, 20);
-        for (int i = 0; i < distanceBoxes_.size(); ++i) {
-            distanceBoxes_[i]->setGeometry(8 + (i % 2) * 95, 50 + (i / 2) * 24, 90, 20);
-        }
-        RadioGroupContrast->setGeometry(5, 128, kGroupWidth - 12, 160);
-        right = PanelKosogl->x() - 5;
-        if (RadioGroupUgol->isVisibleTo(this)) {
-            RadioGroupUgol->setGeometry(PanelKosogl->x(), PanelKosogl->geometry().bottom() + 10,
-                                        kGroupWidth, 150);
-        }
-    }
-    const int tableTop = ComboBoxExp->height() + LabelFamily->height() + 15 + 28;
-    const int tableBottom = h - kButtonHeight - 18;
-    LabelDel->setGeometry(10, tableTop - 5 - 18, right - 10, 18);
-    if (graphShown()) {
-        const int half = (h - tableTop) / 2;
-        PanelTabl->setGeometry(10, tableTop, right - 10, half);
-        PanelPrint->setGeometry(w - 5 - kGroupWidth, PanelTabl->geometry().bottom() + 5,
-                                kGroupWidth, 2 * kButtonHeight + 15);
-        BitBtn2->setGeometry(5, 5, kGroupWidth - 10, kButtonHeight);
-        BitBtn1->setGeometry(5, 10 + kButtonHeight, kGroupWidth - 10, kButtonHeight);
-        PanelGraph->setGeometry(10, PanelTabl->geometry().bottom() + 5, PanelPrint->x() - 10 - 10,
-                                h - 5 - PanelTabl->geometry().bottom() - 5);
-        ImageGraph->setGeometry(1, 1, PanelGraph->width() - 2, PanelGraph->height() - 2);
-    } else {
-        PanelTabl->setGeometry(10, tableTop, right - 10, tableBottom - tableTop);
-    }
-    StringGridRezult->setGeometry(1, 1, PanelTabl->width() - 2, PanelTabl->height() - 2);
-    Panel1->setGeometry(rect());
-    Panel2->setGeometry((w - 560) / 2, (h - 420) / 2, 560, 420);
-    Label5->setGeometry(20, 10, 520, 26);
-    ListEditor->setGeometry(20, 44, 520, 190);
-    ListEditor->setColumnWidth(0, 380);
-    ListEditor->setColumnWidth(1, 130);
-    Memo1->setGeometry(20, 244, 520, 64);
-    BitBtn4->setGeometry(20, 320, 160, kButtonHeight);
-    BitBtn5->setGeometry(200, 320, 160, kButtonHeight);
-    BitBtn6->setGeometry(380, 320, 160, kButtonHeight);
+    StringGridRezult->setGeometry(l.StringGridRezult);
+    Panel1->setGeometry(l.Panel1);
+    Panel2->setGeometry(l.Panel2);
+    Label5->setGeometry(l.Label5);
+    ListEditor->setGeometry(l.ListEditor);
+    ListEditor->setColumnWidth(0, kSettingCaptionWidth);
+    ListEditor->setColumnWidth(1, kSettingValueWidth);
+    Memo1->setGeometry(l.Memo1);
+    BitBtn4->setGeometry(l.BitBtn4);
+    BitBtn5->setGeometry(l.BitBtn5);
+    BitBtn6->setGeometry(l.BitBtn6);
     layoutColumns();
 }
 
@@ -508,7 +389,6 @@ void TFormRezult::showGraph(bool shown) {
                                : QStringLiteral("Показать график"));
     PanelPrint->setVisible(shown);
     PanelGraph->setVisible(shown);
-    RadioGroupScotoma->setVisible(review_.procedure() == ProcedureKind::DiagScotoma);
     layoutControls();
     if (shown) {
         redrawGraph();
@@ -598,22 +478,15 @@ void TFormRezult::BitBtn1Click() {
 }
 
 std::optional<GraphSettingValues> TFormRezult::listEditorValues() {
-    GraphSettingValues values{};
+    QStringList typed;
     for (int r = 0; r < kGraphSettingCount; ++r) {
-        const QString typed = ListEditor->item(r, 1)->text();
-        const std::optional<int> value = strToInt(typed.trimmed());
-        // Widths in thousandths of a page unit and font sizes in points: beyond these a
-        // printout is no longer readable.
-        const bool width = r < 3;
-        if (!value || *value < 1 || *value > (width ? 1000 : 72)) {
-            dialogs_.information(QStringLiteral("«%1»: введите целое число от 1 до %2")
-                                     .arg(ListEditor->item(r, 0)->text())
-                                     .arg(width ? 1000 : 72));
-            return std::nullopt;
-        }
-        values[static_cast<std::size_t>(r)] = *value;
+        typed << ListEditor->item(r, 1)->text();
     }
-    return values;
+    const GraphSettingsCheck check = checkGraphSettings(typed);
+    if (!check.values) {
+        dialogs_.information(check.message);
+    }
+    return check.values;
 }
 
 void TFormRezult::BitBtn4Click() {

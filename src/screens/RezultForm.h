@@ -7,7 +7,6 @@
 
 #include <QImage>
 
-class QCheckBox;
 class QPainter;
 class QPrinter;
 class QComboBox;
@@ -23,6 +22,7 @@ struct SharedState;
 class Dialogs;
 class RadioGroupWidget;
 class GraphImage;
+class ResultsFilterPanel;
 
 class TFormRezult : public ModalScreen {
     Q_OBJECT
@@ -74,7 +74,6 @@ private:
     // operator cancelled or the printer could not be started (said to the operator).
     bool beginPrinting(QPrinter& printer, QPainter& painter);
     std::optional<GraphSettingValues> listEditorValues();
-    RadioGroupWidget* procedureGroup() const;
     void applicationDeactivated() override;
 
     SharedState& state_;
@@ -93,17 +92,7 @@ private:
     QPushButton* BitBtn3;
     QPushButton* BitBtnGraph;
     QPushButton* BitBtnExit;
-    QFrame* PanelKosogl;
-    QLabel* Label4;
-    QCheckBox* CheckBoxAll;
-    QList<QCheckBox*> distanceBoxes_; // CheckBox50, CheckBox1 … CheckBox5
-    RadioGroupWidget* RadioGroupContrast;
-    RadioGroupWidget* RadioGroupUgol;
-    RadioGroupWidget* RadioGroupTrenKosogl;
-    RadioGroupWidget* RadioGroupBifix;
-    RadioGroupWidget* RadioGroupScotoma;
-    RadioGroupWidget* RadioGroupFuz;
-    RadioGroupWidget* RadioGroupTrenFuz;
+    ResultsFilterPanel* PanelKosogl; // with the procedures' choice groups beside it
     QFrame* PanelGraph;
     GraphImage* ImageGraph;
     QLabel* LabelData;

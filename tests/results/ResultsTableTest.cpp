@@ -40,14 +40,6 @@ QStringList column(const ResultsTable& table, int c) {
 
 } // namespace
 
-TEST(ResultsTableTest, AProcedureWithoutSessionsListsNothing) {
-    const auto records = newestFirst({session(ProcedureKind::DiagKosogl, 100)});
-    const ResultsTable table = FillResultsTable(ProcedureKind::TrenBifics, records, 4, {});
-    EXPECT_EQ(table.rowCount(), 0);
-    EXPECT_EQ(table.columnCount(), 11);
-    EXPECT_EQ(table.titles.first(), QStringLiteral("N"));
-}
-
 TEST(ResultsTableTest, DistanceFilterListsEveryDistanceUnderAllAndOnlyTheCheckedOnesOtherwise) {
     const auto records = newestFirst(
         {session(ProcedureKind::DiagKosogl, 50, 1), session(ProcedureKind::DiagKosogl, 100, 2),

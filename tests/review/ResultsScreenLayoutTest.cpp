@@ -1,0 +1,64 @@
+// The results screen's layout at the screen sizes the clinic uses, and the check of the
+// printed graph's settings.
+#include "review/ResultsScreenLayout.h"
+#include "review/GraphPrintSettings.h"
+
+#include <gtest/gtest.h>
+
+using namespace trelon;
+
+TEST(ResultsScreenLayoutTest, TableFiltersAndGraphShareTheWindowWithoutOverlap) {
+    for (const QSize client : {QSize(1024, 768), QSize(1280, 800), QSize(1920, 1080)}) {
+        for (const bool graph : {false, true}) {
+            ResultsScreenShape shape{client, {150, 23}, 6, true, true, graph};
+            const ResultsScreenLayout l = layOutResultsScreen(shape);
+            const QRect window(QPoint(0, 0), client);
+            SCOPED_TRACE(testing::Message() << client.width() << (graph ? " graph" : ""));
+            for (const QRect& r : {l.PanelBtn, l.ComboBoxExp, l.choiceGroup, l.PanelKosogl,
+                                   l.PanelTabl, l.LabelFamily}) {
+                EXPECT_TRUE(window.contains(r)) << r.x() << "," << r.y();
+            }
+            // The filters stack down the right edge, right of the table.
+            EXPECT_LT(l.choiceGroup.bottom(), l.PanelKosogl.top());
+            EXPECT_LT(l.PanelKosogl.bottom(), l.RadioGroupUgol.top());
+            EXPECT_LT(l.PanelTabl.right(), l.PanelKosogl.left());
+            EXPECT_LT(l.PanelBtn.bottom(), l.choiceGroup.top());
+            EXPECT_LT(l.LabelDel.bottom(), l.PanelTabl.top());
+            EXPECT_FALSE(l.LabelFamily.intersects(l.ComboBoxExp));
+            EXPECT_EQ(l.StringGridRezult.size(), l.PanelTabl.size() - QSize(2, 2));
+            if (graph) {
+                EXPECT_LT(l.PanelTabl.bottom(), l.PanelGraph.top());
+                EXPECT_LT(l.PanelGraph.right(), l.PanelPrint.left());
+                EXPECT_LE(l.PanelGraph.bottom(), client.height() - 5);
+            }
+            EXPECT_TRUE(window.contains(l.Panel2));
+        }
+    }
+    // Without filters the table takes the width up to the right margin.
+    const ResultsScreenLayout bare =
+        layOutResultsScreen({QSize(1024, 768), {150, 23}, std::nullopt, false, false, false});
+    EXPECT_EQ(bare.PanelTabl.right(), 1024 - 5 - 1);
+    EXPECT_TRUE(bare.choiceGroup.isNull());
+}
+
+TEST(GraphPrintSettingsTest, WidthsTakeOneToAThousandAndFontsOneToSeventyTwo) {
+    const QStringList best = {QStringLiteral("1"), QStringLiteral(" 1000 "), QStringLiteral("50"),
+                              QStringLiteral("72"), QStringLiteral("1")};
+    const GraphSettingsCheck ok = checkGraphSettings(best);
+    ASSERT_TRUE(ok.values.has_value());
+    EXPECT_EQ(*ok.values, (GraphSettingValues{1, 1000, 50, 72, 1}));
+
+    auto refused = [&](int row, const QString& typed) {
+        QStringList values = best;
+        values[row] = typed;
+        return checkGraphSettings(values);
+    };
+    EXPECT_FALSE(refused(0, QStringLiteral("0")).values);
+    EXPECT_FALSE(refused(2, QStringLiteral("1001")).values);
+    EXPECT_FALSE(refused(1, QStringLiteral("2.5")).values);
+    EXPECT_FALSE(refused(4, QString()).values);
+    const GraphSettingsCheck font = refused(3, QStringLiteral("73"));
+    EXPECT_FALSE(font.values);
+    EXPECT_EQ(font.message,
+              QStringLiteral("«Шрифт для делений по оси Х»: введите целое число от 1 до 72"));
+}
