@@ -4,7 +4,6 @@
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "procedures/trainings/AlignmentSteps.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
@@ -49,12 +48,27 @@ std::uint16_t flickerPeriodOf(std::uint16_t hertz) {
     }
 }
 
+ProcedureTraits trenKosoglTraits() {
+    ProcedureTraits traits;
+    traits.keysToggleFlicker = true;
+    traits.altMovesOtherFigure = true;
+    traits.clickAfterResultCloses = true;
+    traits.recentringTopMargin = 36;
+    // The automatic modes end the run themselves once aligned.
+    traits.flickerStopsAtTarget = false;
+    return traits;
+}
+
 } // namespace
 
+TrenKosogl::TrenKosogl(ProcedureKind kind, RunServices& frame, SharedState& state,
+                       const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, trenKosoglTraits()) {}
+
 void TrenKosogl::start() {
-    window().BuildScene();
+    frame().BuildScene();
     // The flicker clock the scene started waits for a figure to be picked.
-    window().TimerM().stop();
+    frame().stopFlickerClock();
 }
 
 void TrenKosogl::composeScene() {
@@ -78,7 +92,7 @@ void TrenKosogl::composeScene() {
     // The manual mode counts seconds in the time box from the start.
     if (session.WorkMode == Manual) {
         run.ElapsedSeconds = 0;
-        window().ShowTimeBox(0);
+        frame().ShowTimeBox(0);
     }
 
     // AuxSurface keeps the full scene the flicker restores from.
@@ -95,8 +109,7 @@ void TrenKosogl::composeScene() {
     // Until a figure is picked the period holds the frequency in hertz.
     flickerHz_ = FlickerPeriodMs(session);
     if (flickerHz_ != 0) {
-        window().TimerM().setInterval(kFlickerTickMs);
-        window().TimerM().start();
+        frame().startFlickerClock(kFlickerTickMs);
     }
 
     takeStartSnapshot();
@@ -125,7 +138,7 @@ void TrenKosogl::enterKey() {
 
 void TrenKosogl::arrowKey(int key, bool shift) {
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
-    window().MoveFigure(move.dx, move.dy);
+    frame().MoveFigure(move.dx, move.dy);
 }
 
 void TrenKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
@@ -146,6 +159,10 @@ void TrenKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
 
 void TrenKosogl::click() {
     RunState& run = runState();
+    if (run.FigurePicked) {
+        return;
+    }
+    endFlickerByClick();
     if (run.Touched) {
         return;
     }
@@ -156,21 +173,19 @@ void TrenKosogl::click() {
     if (picks && period != 0) {
         FlickerPeriodMs(session()) = period;
         run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
-        window().TimerM().setInterval(kFlickerTickMs);
-        window().TimerM().start();
+        frame().startFlickerClock(kFlickerTickMs);
     }
     pickOrDropFigure(true, picks && period != 0);
 }
 
-bool TrenKosogl::mouseMoveIgnored() const {
-    return window().Timer2().isActive();
+void TrenKosogl::mouseMove(int x, int y) {
+    if (clock().isActive()) {
+        return;
+    }
+    followPointer(x, y, [this](FigureMove move) { moveKeepingMargins(move, true); });
 }
 
-void TrenKosogl::moveByMouse(FigureMove move) {
-    moveKeepingMargins(move, true);
-}
-
-void TrenKosogl::procedureClockTick() {
+void TrenKosogl::clockTick() {
     switch (session().WorkMode) {
     case Manual:
         manualTick();
@@ -182,7 +197,7 @@ void TrenKosogl::procedureClockTick() {
         uniformModeTick();
         break;
     default:
-        window().Timer2().stop();
+        clock().stop();
         break;
     }
 }
@@ -194,7 +209,7 @@ MoveRules TrenKosogl::moveRules() const {
 }
 
 bool TrenKosogl::prepareCapture() {
-    window().ShowWholeScene();
+    frame().ShowWholeScene();
     return true;
 }
 
@@ -226,7 +241,7 @@ void TrenKosogl::stepTowardsAlignment(FigureMove size) {
         y = -y;
     }
     if (x != 0 || y != 0) {
-        window().MoveFigure(x, y);
+        frame().MoveFigure(x, y);
     }
 }
 
@@ -241,33 +256,33 @@ bool TrenKosogl::endIfAligned() {
 
 void TrenKosogl::manualClick(Qt::MouseButton button) {
     RunState& run = runState();
-    Timer& clock = window().Timer2();
+    Timer& timer2 = clock();
     if (button == Qt::RightButton) {
         stopAndCapture();
-        window().ShowTimeBox(run.ElapsedSeconds);
+        frame().ShowTimeBox(run.ElapsedSeconds);
         return;
     }
-    if (clock.isActive()) {
+    if (timer2.isActive()) {
         run.ElapsedSeconds = 0;
-        window().ShowTimeBox(0);
+        frame().ShowTimeBox(0);
         return;
     }
     if (run.ActiveFigure == FigureNone) {
         return;
     }
     run.ElapsedSeconds = 0;
-    window().ShowTimeBox(0);
+    frame().ShowTimeBox(0);
     takeMovementStart();
-    clock.setInterval(kSecondMs);
-    clock.start();
+    timer2.setInterval(kSecondMs);
+    timer2.start();
 }
 
 void TrenKosogl::pauseModeClick() {
-    Timer& clock = window().Timer2();
-    if (clock.isActive()) {
-        clock.stop();
-        window().TimerM().stop();
-        window().ShowTimeBox(tickCount_);
+    Timer& timer2 = clock();
+    if (timer2.isActive()) {
+        timer2.stop();
+        frame().stopFlickerClock();
+        frame().ShowTimeBox(tickCount_);
         return;
     }
     if (runState().ActiveFigure == FigureNone) {
@@ -277,19 +292,19 @@ void TrenKosogl::pauseModeClick() {
     seams().cursor.hide();
     tickCount_ = 0;
     ticksRunning_ = 0;
-    clock.setInterval(kSecondMs);
-    clock.start();
+    timer2.setInterval(kSecondMs);
+    timer2.start();
 }
 
 void TrenKosogl::uniformModeClick() {
     RunState& run = runState();
-    Timer& clock = window().Timer2();
+    Timer& timer2 = clock();
     if (run.MouseArmed) {
-        clock.stop();
-        window().TimerM().stop();
+        timer2.stop();
+        frame().stopFlickerClock();
         return;
     }
-    if (run.ActiveFigure == FigureNone || clock.isActive()) {
+    if (run.ActiveFigure == FigureNone || timer2.isActive()) {
         return;
     }
     tickCount_ = 0;
@@ -299,17 +314,17 @@ void TrenKosogl::uniformModeClick() {
         const int now = seams().clock.millisecondsSinceMidnight();
         run.LastToggleTime = now;
         run.LastAutoMoveTime = now;
-        clock.setInterval(kFlickerStepTickMs);
+        timer2.setInterval(kFlickerStepTickMs);
     } else {
-        clock.setInterval(session().MoveInterval);
+        timer2.setInterval(session().MoveInterval);
     }
-    clock.start();
+    timer2.start();
 }
 
 void TrenKosogl::manualTick() {
     RunState& run = runState();
     ++run.ElapsedSeconds;
-    window().ShowTimeBox(run.ElapsedSeconds);
+    frame().ShowTimeBox(run.ElapsedSeconds);
     if (run.ElapsedSeconds % kSecondsPerBeep == 0) {
         PlayFeedbackSound(state(), seams().sound, QStringLiteral("1Sec.wav"));
     }
@@ -346,7 +361,7 @@ void TrenKosogl::uniformModeTick() {
             return;
         }
         run.LastAutoMoveTime = now;
-        window().ToggleFlickerIfDue();
+        frame().ToggleFlickerIfDue();
     }
     const Offset off = offsetFromAligned();
     stepTowardsAlignment(uniformStep(std::abs(off.dx), std::abs(off.dy), run.PathSlope));
@@ -354,10 +369,10 @@ void TrenKosogl::uniformModeTick() {
 }
 
 void TrenKosogl::stopAndCapture() {
-    window().Timer2().stop();
-    window().TimerM().stop();
+    clock().stop();
+    frame().stopFlickerClock();
     runState().FlickerOn = true;
-    window().CaptureResult();
+    frame().CaptureResult();
 }
 
 } // namespace trelon

@@ -5,7 +5,6 @@
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
 #include "stimulus/InputRules.h"
@@ -114,19 +113,32 @@ std::uint16_t edge(int v) {
     return static_cast<std::uint16_t>(std::clamp(v, 0, 0xFFFF));
 }
 
+ProcedureTraits trenScotomaTraits() {
+    ProcedureTraits traits;
+    traits.keysToggleFlicker = true;
+    traits.countsSteps = true;
+    traits.clickAfterResultCloses = true;
+    traits.recentringTopMargin = 45;
+    return traits;
+}
+
 } // namespace
+
+TrenScotoma::TrenScotoma(ProcedureKind kind, RunServices& frame, SharedState& state,
+                         const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, trenScotomaTraits()) {}
 
 void TrenScotoma::start() {
     flickerPeriod_ = flickerPeriodOf(FlickerPeriodMs(session()));
     runState().StepNo = 1;
-    window().BuildScene();
+    frame().BuildScene();
 }
 
 void TrenScotoma::composeScene() {
     RunState& run = runState();
     SessionParams& session = this->session();
-    window().Timer2().stop();
-    window().TimerM().stop();
+    clock().stop();
+    frame().stopFlickerClock();
     seams().cursor.hide();
     session.PauseSeconds = 0;
     run.FlickerOn = true;
@@ -147,9 +159,7 @@ void TrenScotoma::composeScene() {
     const FigureRect& figure = run.RedRect;
     parkHiddenCursor(QPoint((figure.Left + figure.Right) / 2, figure.Top));
     // The figure becomes movable 100 ms later, so the pointer's jump moves nothing.
-    run.ActiveFigure = FigureNone;
-    run.SavedActiveFigure = FigureRed;
-    window().TimerMove().start();
+    frame().restFigure(FigureRed);
 }
 
 FigureRect TrenScotoma::placeTarget() {
@@ -289,16 +299,15 @@ void TrenScotoma::startFlicker() {
         return;
     }
     run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
-    window().TimerM().setInterval(kFlickerClockMs);
-    window().TimerM().start();
-    window().Timer2().setInterval(flickerPeriod_);
-    window().Timer2().start();
+    frame().startFlickerClock(kFlickerClockMs);
+    clock().setInterval(flickerPeriod_);
+    clock().start();
 }
 
 void TrenScotoma::keepFullScene() {
     DisplayObjects& display = state().display;
     display.AuxSurface.reset();
-    Surface* screen = window().primary();
+    Surface* screen = frame().primary();
     const QSize size = client();
     if (screen == nullptr || !display.DisplayDevice ||
         !succeeded(display.DisplayDevice->createOffscreenSurface(size.width(), size.height(),
@@ -309,7 +318,7 @@ void TrenScotoma::keepFullScene() {
 }
 
 void TrenScotoma::homeKey() {
-    window().RestartStep();
+    frame().RestartStep();
 }
 
 void TrenScotoma::enterKey() {
@@ -321,9 +330,9 @@ void TrenScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
 }
 
 void TrenScotoma::answer() {
-    window().Timer2().stop();
-    window().TimerM().stop();
-    window().CaptureResult();
+    clock().stop();
+    frame().stopFlickerClock();
+    frame().CaptureResult();
 }
 
 void TrenScotoma::arrowKey(int key, bool shift) {
@@ -362,23 +371,23 @@ void TrenScotoma::arrowKey(int key, bool shift) {
         return;
     }
     const FigureRect before = run.RedRect;
-    window().MoveFigure(move.dx, move.dy);
+    frame().MoveFigure(move.dx, move.dy);
     if (!(run.RedRect == before)) {
         afterMove(before, false);
     }
 }
 
-bool TrenScotoma::mouseMoveIgnored() const {
-    // Past the target the figure runs away by itself.
-    return runState().TargetReached;
-}
-
-void TrenScotoma::moveByMouse(FigureMove move) {
-    const FigureRect before = runState().RedRect;
-    moveKeepingMargins(move, false);
-    if (!(runState().RedRect == before)) {
-        afterMove(before, true);
+void TrenScotoma::mouseMove(int x, int y) {
+    if (runState().TargetReached) {
+        return;
     }
+    followPointer(x, y, [this](FigureMove move) {
+        const FigureRect before = runState().RedRect;
+        moveKeepingMargins(move, false);
+        if (!(runState().RedRect == before)) {
+            afterMove(before, true);
+        }
+    });
 }
 
 void TrenScotoma::afterMove(const FigureRect& before, bool byMouse) {
@@ -397,7 +406,7 @@ void TrenScotoma::afterMove(const FigureRect& before, bool byMouse) {
     if (byMouse && newGround_) {
         // A step onto new ground is taken back by 4 pixels: the target is won slowly.
         const DirectionStart& start = startOf(direction);
-        window().MoveFigure(-kPushBack * start.travelX, -kPushBack * start.travelY);
+        frame().MoveFigure(-kPushBack * start.travelX, -kPushBack * start.travelY);
     }
 }
 
@@ -428,9 +437,9 @@ void TrenScotoma::reachCentre() {
     }
     PlayFeedbackSound(state(), seams().sound, QStringLiteral("Verno.wav"));
     run.TargetReached = true;
-    window().Timer2().stop();
-    window().Timer2().setInterval(kRunAwayMs);
-    window().Timer2().start();
+    clock().stop();
+    clock().setInterval(kRunAwayMs);
+    clock().start();
 }
 
 void TrenScotoma::closeTrap() {
@@ -496,18 +505,18 @@ void TrenScotoma::eatTarget(const FigureRect& before) {
     }
 }
 
-void TrenScotoma::procedureClockTick() {
+void TrenScotoma::clockTick() {
     if (runState().TargetReached) {
         runAwayStep();
     } else {
-        window().ToggleFlickerIfDue();
+        frame().ToggleFlickerIfDue();
     }
 }
 
 void TrenScotoma::runAwayStep() {
     RunState& run = runState();
     const int direction = run.StepNo;
-    const QSize screen = window().screenSize();
+    const QSize screen = frame().screenSize();
     const FigureRect& box = run.RedRect;
     bool onScreen = false;
     switch (direction) {
@@ -531,7 +540,7 @@ void TrenScotoma::runAwayStep() {
         const int step = state().scene.PictureWidth / 10;
         const DirectionStart& start = startOf(direction);
         run.ActiveFigure = FigureRed;
-        window().MoveFigure(start.travelX * step, start.travelY * step);
+        frame().MoveFigure(start.travelX * step, start.travelY * step);
     }
     // A figure that can move no more (held at an edge or hidden by the flicker) ends the run
     // as well.
@@ -541,7 +550,7 @@ void TrenScotoma::runAwayStep() {
 }
 
 QPoint TrenScotoma::screenCentre() const {
-    const QSize screen = window().screenSize();
+    const QSize screen = frame().screenSize();
     return QPoint(screen.width() / 2, screen.height() / 2);
 }
 
@@ -571,7 +580,7 @@ MoveRules TrenScotoma::moveRules() const {
 }
 
 bool TrenScotoma::prepareCapture() {
-    window().ShowWholeScene();
+    frame().ShowWholeScene();
     return true;
 }
 
