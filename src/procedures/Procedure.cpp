@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
 #include "state/SharedState.h"
+#include "stimulus/FigureSizes.h"
 #include "stimulus/Flicker.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
@@ -161,7 +162,6 @@ void Procedure::composeFusionObjectScene() {
     RunState& run = state_.run;
     SceneState& scene = state_.scene;
     const SessionParams& session = state_.session;
-    constexpr double kSmallSize = 0.75;
     const int item =
         std::clamp(session.TrenFuzObjItem, 0, static_cast<int>(kFusionTrainingPictures.size()) - 1);
     const ObjectPicture& object = kFusionTrainingPictures[static_cast<std::size_t>(item)];

@@ -6,6 +6,7 @@
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
 #include "state/SharedState.h"
+#include "stimulus/FigureSizes.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 #include "stimulus/SceneConversions.h"
@@ -17,10 +18,7 @@ namespace trelon {
 
 namespace {
 
-constexpr int kKosoglMargin = 2;
 constexpr int kTickThickness = 6;
-// The smaller of the two sizes of the set-up screen's "Размер".
-constexpr double kSmallSize = 0.75;
 
 // The scale has one figure: Alt moves no other one, and a shown result waits for Enter.
 ProcedureTraits diagKosoglTraits(const SessionParams& session) {

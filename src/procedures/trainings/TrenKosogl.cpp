@@ -7,6 +7,8 @@
 #include "procedures/trainings/AlignmentSteps.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
+#include "stimulus/FigureSizes.h"
+#include "stimulus/FlickerPeriods.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 
@@ -16,9 +18,6 @@ namespace trelon {
 
 namespace {
 
-constexpr int kKosoglMargin = 2;
-// The smaller of the two sizes of the set-up screen's "Размер".
-constexpr double kSmallSize = 0.75;
 constexpr int kFlickerTickMs = 100;
 constexpr int kSecondMs = 1000;
 // The uniform mode with flicker looks at the clock this often, so the steps keep their
@@ -28,25 +27,6 @@ constexpr int kSecondsPerBeep = 15;     // "1Sec.wav" in the manual mode
 constexpr int kSecondsPerPauseBeep = 5; // "5Sec.wav" in the mode with pauses
 
 enum WorkMode { Manual = 0, WithPauses = 1, Uniform = 2 };
-
-// The flicker period of the frequency chosen on the set-up screen (its item's caption in
-// hertz); 0 for none.
-std::uint16_t flickerPeriodOf(std::uint16_t hertz) {
-    switch (hertz) {
-    case 1:
-        return 1000;
-    case 2:
-        return 600;
-    case 4:
-        return 400;
-    case 6:
-        return 250;
-    case 8:
-        return 100;
-    default:
-        return 0;
-    }
-}
 
 ProcedureTraits trenKosoglTraits() {
     ProcedureTraits traits;
@@ -168,7 +148,7 @@ void TrenKosogl::click() {
     }
     // With a flicker chosen the click sets its period and the figure is found on the full
     // scene, whatever the flicker hides now.
-    const std::uint16_t period = flickerPeriodOf(flickerHz_);
+    const std::uint16_t period = squintTrainingFlickerMs(flickerHz_);
     const bool picks = run.ActiveFigure == FigureNone;
     if (picks && period != 0) {
         FlickerPeriodMs(session()) = period;

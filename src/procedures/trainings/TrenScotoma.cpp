@@ -7,9 +7,12 @@
 #include "platform/Timer.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
+#include "stimulus/FigureSizes.h"
+#include "stimulus/FlickerPeriods.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 #include "stimulus/SceneConversions.h"
+#include "stimulus/ScotomaDirections.h"
 #include "stimulus/ScotomaEating.h"
 
 #include <algorithm>
@@ -30,25 +33,22 @@ constexpr std::array<double, 3> kTargetScales = {1.5, 1.2, 1.0};
 // direction number.
 constexpr std::array<int, 8> kPlaneDegrees = {0, 90, 180, 270, 45, 135, 225, 315};
 
-// Where the figure of each direction starts (offset codes before PlaceFigure mirrors them
-// for the red image), the margin it keeps from the edges and its travel towards the centre
-// (signs of x and y).
+// Where the figure of each direction (ScotomaDirections.h) starts: offset codes before
+// PlaceFigure mirrors them for the red image, and the margin it keeps from the edges.
 struct DirectionStart {
     std::int32_t offsetX;
     std::int32_t offsetY;
     int edgeMargin;
-    int travelX;
-    int travelY;
 };
-constexpr std::array<DirectionStart, 8> kStarts = {{
-    {1000, 0, 2, -1, 0},     // 1: from the right edge, travels left
-    {0, -1000, 2, 0, 1},     // 2: from the top, travels down
-    {-1000, 0, 2, 1, 0},     // 3: from the left, travels right
-    {0, 1000, 10, 0, -1},    // 4: from the bottom, travels up
-    {900, -1000, 10, -1, 1}, // 5: from the top right, travels left and down
-    {-900, -1000, 10, 1, 1}, // 6: from the top left, travels right and down
-    {-900, 1000, 10, 1, -1}, // 7: from the bottom left, travels right and up
-    {900, 1000, 10, -1, -1}, // 8: from the bottom right, travels left and up
+constexpr std::array<DirectionStart, kScotomaDirectionCount> kStarts = {{
+    {1000, 0, 2},      // 1: from the right edge
+    {0, -1000, 2},     // 2: from the top
+    {-1000, 0, 2},     // 3: from the left
+    {0, 1000, 10},     // 4: from the bottom
+    {900, -1000, 10},  // 5: from the top right
+    {-900, -1000, 10}, // 6: from the top left
+    {-900, 1000, 10},  // 7: from the bottom left
+    {900, 1000, 10},   // 8: from the bottom right
 }};
 // A step onto new ground is taken back this far against the travel.
 constexpr int kPushBack = 4;
@@ -61,48 +61,13 @@ constexpr int kBarSpacing = 10;
 constexpr int kBeeLift = 30;
 
 bool validDirection(int direction) {
-    return direction >= 1 && direction <= 8;
+    return scotomaDirection(direction) != nullptr;
 }
 
-// The flicker period of a frequency of the set-up screen's list (hertz); 0 for none.
-std::uint16_t flickerPeriodOf(int hertz) {
-    switch (hertz) {
-    case 1:
-        return 1000;
-    case 2:
-        return 600;
-    case 4:
-        return 400;
-    case 6:
-        return 200;
-    case 8:
-        return 120;
-    default:
-        return 0;
-    }
-}
-
-// Directions whose leading edge is the figure's left (1, 5, 8), bottom (2), right (3, 6, 7)
-// or top (4).
-int leadingEdge(int direction, const FigureRect& box) {
-    switch (direction) {
-    case 1:
-    case 5:
-    case 8:
-        return box.Left;
-    case 2:
-        return box.Bottom;
-    case 4:
-        return box.Top;
-    default:
-        return box.Right;
-    }
-}
-
-// Whether an edge coordinate lies farther along the travel than point.
-bool farther(int direction, int edge, int point) {
-    const bool decreasing = direction == 1 || direction == 4 || direction == 5 || direction == 8;
-    return decreasing ? edge < point : edge > point;
+// The direction of a step; a number outside 1..8 moves as 3 (from the left) does.
+const ScotomaDirection& directionOf(int direction) {
+    const ScotomaDirection* d = scotomaDirection(direction);
+    return d != nullptr ? *d : kScotomaDirections[2];
 }
 
 const DirectionStart& startOf(int direction) {
@@ -129,7 +94,7 @@ TrenScotoma::TrenScotoma(ProcedureKind kind, RunServices& frame, SharedState& st
     : Procedure(kind, frame, state, seams, trenScotomaTraits()) {}
 
 void TrenScotoma::start() {
-    flickerPeriod_ = flickerPeriodOf(FlickerPeriodMs(session()));
+    flickerPeriod_ = scotomaTrainingFlickerMs(FlickerPeriodMs(session()));
     runState().StepNo = 1;
     frame().BuildScene();
 }
@@ -398,15 +363,16 @@ void TrenScotoma::afterMove(const FigureRect& before, bool byMouse) {
     }
     eatTarget(before);
     const int direction = run.StepNo;
-    const int lead = leadingEdge(direction, run.RedRect);
-    newGround_ = farther(direction, lead, farthestPoint_);
+    const ScotomaDirection& d = directionOf(direction);
+    const int lead = leadingEdge(run.RedRect, d);
+    // Farther along the travel than the farthest point so far.
+    newGround_ = d.leadingSign() < 0 ? lead < farthestPoint_ : lead > farthestPoint_;
     if (newGround_) {
         farthestPoint_ = lead;
     }
     if (byMouse && newGround_) {
         // A step onto new ground is taken back by 4 pixels: the target is won slowly.
-        const DirectionStart& start = startOf(direction);
-        frame().MoveFigure(-kPushBack * start.travelX, -kPushBack * start.travelY);
+        frame().MoveFigure(-kPushBack * d.travelX(), -kPushBack * d.travelY());
     }
 }
 
@@ -414,18 +380,10 @@ bool TrenScotoma::centreReached() const {
     const RunState& run = runState();
     const QPoint c = screenCentre();
     const FigureRect& box = run.RedRect;
-    switch (run.StepNo) {
-    case 1:
-    case 5:
-    case 8:
-        return box.Left - c.x() <= 1;
-    case 2:
-        return c.y() - box.Bottom < 2;
-    case 4:
-        return box.Top - c.y() <= 1;
-    default: // 3, 6, 7
-        return c.x() - box.Right < 2;
-    }
+    // The leading edge is at most a pixel short of the centre along the travel.
+    const ScotomaDirection& d = directionOf(run.StepNo);
+    const int centreCoordinate = d.travelX() != 0 ? c.x() : c.y();
+    return d.leadingSign() * (centreCoordinate - leadingEdge(box, d)) <= 1;
 }
 
 void TrenScotoma::reachCentre() {
@@ -538,9 +496,9 @@ void TrenScotoma::runAwayStep() {
     const FigureRect before = box;
     if (onScreen) {
         const int step = state().scene.PictureWidth / 10;
-        const DirectionStart& start = startOf(direction);
+        const ScotomaDirection& d = directionOf(direction);
         run.ActiveFigure = FigureRed;
-        frame().MoveFigure(start.travelX * step, start.travelY * step);
+        frame().MoveFigure(d.travelX() * step, d.travelY() * step);
     }
     // A figure that can move no more (held at an edge or hidden by the flicker) ends the run
     // as well.
