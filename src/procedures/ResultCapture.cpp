@@ -148,9 +148,10 @@ bool scotomaDirectionValues(const CaptureGeometry& at, const DegreeScale& scale,
     const int dx = at.client.width() / 2 - point->x;
     const int dy = at.client.height() / 2 - point->y;
     double pixels = 0;
-    if (direction == 1 || direction == 3) {
+    const ScotomaDirection& d = *scotomaDirection(direction);
+    if (d.fromY == 0) {
         pixels = dx;
-    } else if (direction == 2 || direction == 4) {
+    } else if (d.fromX == 0) {
         pixels = dy;
     } else {
         pixels = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);

@@ -190,24 +190,11 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
     scene.FigureOffsetX = start.offsetX;
     scene.FigureOffsetY = start.offsetY;
     run.EdgeMargin = start.edgeMargin;
-    switch (direction) {
-    case 2:
-        farthestPoint_ = target.Top;
-        break;
-    case 3:
-    case 7:
-        farthestPoint_ = target.Left;
-        break;
-    case 4:
-        farthestPoint_ = target.Bottom;
-        break;
-    case 6:
-        farthestPoint_ = roundPixels(c.y() - (c.y() - target.Left) / kRoot2);
-        break;
-    default: // 1, 5, 8
-        farthestPoint_ = target.Right;
-        break;
-    }
+    // The farthest point starts at the target's edge that faces the figure; direction 6
+    // starts it at the height on its diagonal that the target's left edge gives.
+    const ScotomaDirection& d = directionOf(direction);
+    farthestPoint_ = direction == 6 ? roundPixels(c.y() - (c.y() - target.Left) / kRoot2)
+                                    : leadingEdge(target, ScotomaDirection{-d.fromX, -d.fromY});
     if (place(PlaceSplit, state().roles.ColorRed, picture) != PlaceResult::Placed) {
         return false;
     }
@@ -222,33 +209,15 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
     const int bottomTop = 2 * c.y() - fh - margin;
     const int squareLeft = c.x() + margin - c.y();
     const int squareRight = c.x() + c.y() - fh - margin;
-    QPoint at;
-    switch (direction) {
-    case 1:
-        at = QPoint(screen.width() - fw - margin, c.y() - fh / 2);
-        break;
-    case 2:
-        at = QPoint((screen.width() - fw) / 2, margin);
-        break;
-    case 3:
-        at = QPoint(margin, c.y() - fh / 2);
-        break;
-    case 4:
-        at = QPoint((screen.width() - fw) / 2, bottomTop);
-        break;
-    case 5:
-        at = QPoint(squareRight, margin);
-        break;
-    case 6:
-        at = QPoint(squareLeft, margin);
-        break;
-    case 7:
-        at = QPoint(squareLeft, bottomTop);
-        break;
-    default:
-        at = QPoint(squareRight, bottomTop);
-        break;
+    // The diagonals start in the square about the centre that the screen's height spans.
+    int x = (screen.width() - fw) / 2;
+    if (d.diagonal()) {
+        x = d.fromX > 0 ? squareRight : squareLeft;
+    } else if (d.fromX != 0) {
+        x = d.fromX > 0 ? screen.width() - fw - margin : margin;
     }
+    const int y = d.fromY < 0 ? margin : d.fromY > 0 ? bottomTop : c.y() - fh / 2;
+    const QPoint at(x, y);
     FigureRect& box = run.RedRect;
     box = {edge(at.x()), edge(at.x() + fw), edge(at.y()), edge(at.y() + fh)};
     if (object == kBee) {
@@ -310,26 +279,21 @@ void TrenScotoma::arrowKey(int key, bool shift) {
     const int cy = screenCentre().y();
     const bool topBelowMiddle = run.RedRect.Top > cy;
     const bool bottomAboveMiddle = run.RedRect.Bottom < cy;
+    const ScotomaDirection& d = directionOf(direction);
+    // A diagonal's x for a pixel upwards along its line; none on the straight ones.
+    const int upX = -d.fromX * d.fromY;
     FigureMove move;
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
         move = arrowMove(key, s);
     } else if (key == Qt::Key_Up) {
         // Up goes along the travel line towards the top; on the lines that travel up only
         // while the figure is still below the middle.
-        static constexpr std::array<int, 8> kUpX = {0, 0, 0, 0, 1, -1, 1, -1};
-        const bool allowed =
-            direction == 2 || direction == 5 || direction == 6 ||
-            ((direction == 4 || direction == 7 || direction == 8) && topBelowMiddle);
-        if (allowed) {
-            move = {kUpX[static_cast<std::size_t>(direction - 1)] * s, -s};
+        if (d.fromY < 0 || (d.fromY > 0 && topBelowMiddle)) {
+            move = {upX * s, -s};
         }
     } else if (key == Qt::Key_Down) {
-        static constexpr std::array<int, 8> kDownX = {0, 0, 0, 0, -1, 1, -1, 1};
-        const bool allowed =
-            direction == 4 || direction == 7 || direction == 8 ||
-            ((direction == 2 || direction == 5 || direction == 6) && bottomAboveMiddle);
-        if (allowed) {
-            move = {kDownX[static_cast<std::size_t>(direction - 1)] * s, s};
+        if (d.fromY > 0 || (d.fromY < 0 && bottomAboveMiddle)) {
+            move = {-upX * s, s};
         }
     }
     if (move == FigureMove{}) {
@@ -476,27 +440,22 @@ void TrenScotoma::runAwayStep() {
     const int direction = run.StepNo;
     const QSize screen = frame().screenSize();
     const FigureRect& box = run.RedRect;
+    // The figure runs on while its edge along the run (the vertical one on a diagonal) is
+    // 20 pixels inside the screen; leftwards, 10.
+    const ScotomaDirection& d = directionOf(direction);
     bool onScreen = false;
-    switch (direction) {
-    case 1:
-        onScreen = box.Left > 10;
-        break;
-    case 2:
-    case 5:
-    case 6:
+    if (d.travelY() > 0) {
         onScreen = box.Bottom < screen.height() - 20;
-        break;
-    case 3:
-        onScreen = box.Right < screen.width() - 20;
-        break;
-    default: // 4, 7, 8
+    } else if (d.travelY() < 0) {
         onScreen = box.Top > 20;
-        break;
+    } else if (d.travelX() < 0) {
+        onScreen = box.Left > 10;
+    } else {
+        onScreen = box.Right < screen.width() - 20;
     }
     const FigureRect before = box;
     if (onScreen) {
         const int step = state().scene.PictureWidth / 10;
-        const ScotomaDirection& d = directionOf(direction);
         run.ActiveFigure = FigureRed;
         frame().MoveFigure(d.travelX() * step, d.travelY() * step);
     }
