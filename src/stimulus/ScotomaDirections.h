@@ -13,6 +13,9 @@ struct ScotomaDirection {
     // 0 centred on that axis.
     int fromX;
     int fromY;
+    // The aeroplane of the scotoma training chosen by this many degrees (its list's item
+    // is the direction number less one) flies this direction.
+    int planeDegrees;
 
     // One pixel along the travel, towards the centre.
     constexpr int travelX() const { return -fromX; }
@@ -26,14 +29,14 @@ struct ScotomaDirection {
 inline constexpr int kScotomaDirectionCount = 8;
 
 inline constexpr std::array<ScotomaDirection, kScotomaDirectionCount> kScotomaDirections = {{
-    {1, 0},   // 1: from the right, travels left
-    {0, -1},  // 2: from the top, travels down
-    {-1, 0},  // 3: from the left, travels right
-    {0, 1},   // 4: from the bottom, travels up
-    {1, -1},  // 5: from the top right, travels left and down
-    {-1, -1}, // 6: from the top left, travels right and down
-    {-1, 1},  // 7: from the bottom left, travels right and up
-    {1, 1},   // 8: from the bottom right, travels left and up
+    {1, 0, 0},     // 1: from the right, travels left
+    {0, -1, 90},   // 2: from the top, travels down
+    {-1, 0, 180},  // 3: from the left, travels right
+    {0, 1, 270},   // 4: from the bottom, travels up
+    {1, -1, 45},   // 5: from the top right, travels left and down
+    {-1, -1, 135}, // 6: from the top left, travels right and down
+    {-1, 1, 225},  // 7: from the bottom left, travels right and up
+    {1, 1, 315},   // 8: from the bottom right, travels left and up
 }};
 
 // Direction number 1..8; null for any other number.

@@ -29,10 +29,6 @@ constexpr int kPlane = 3;
 // Target scale by size item: "Большой", "Средний", "Маленький".
 constexpr std::array<double, 3> kTargetScales = {1.5, 1.2, 1.0};
 
-// The aeroplane's directions in degrees, by RadioGroupSamolet item; item + 1 is the
-// direction number.
-constexpr std::array<int, 8> kPlaneDegrees = {0, 90, 180, 270, 45, 135, 225, 315};
-
 // Where the figure of each direction (ScotomaDirections.h) starts: offset codes before
 // PlaceFigure mirrors them for the red image, and the margin it keeps from the edges.
 struct DirectionStart {
@@ -178,9 +174,12 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
         session.PauseSeconds = 1; // marks the bee, which PlaceFigure lifts
     } else {
         scene.FigureScale = settings.PictureFactors[kScotomaPlaneFactor];
-        const auto item = std::find(kPlaneDegrees.begin(), kPlaneDegrees.end(), session.WorkMode);
+        // RadioGroupSamolet's degrees; an unknown value flies direction 1.
+        const auto item = std::find_if(
+            kScotomaDirections.begin(), kScotomaDirections.end(),
+            [&session](const ScotomaDirection& d) { return d.planeDegrees == session.WorkMode; });
         const auto index = static_cast<std::size_t>(
-            item == kPlaneDegrees.end() ? 0 : item - kPlaneDegrees.begin());
+            item == kScotomaDirections.end() ? 0 : item - kScotomaDirections.begin());
         run.StepNo = static_cast<std::int16_t>(index + 1);
         picture = QLatin1String(kScotomaPlanes[index]);
     }
@@ -194,7 +193,7 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
     // starts it at the height on its diagonal that the target's left edge gives.
     const ScotomaDirection& d = directionOf(direction);
     farthestPoint_ = direction == 6 ? roundPixels(c.y() - (c.y() - target.Left) / kRoot2)
-                                    : leadingEdge(target, ScotomaDirection{-d.fromX, -d.fromY});
+                                    : leadingEdge(target, ScotomaDirection{-d.fromX, -d.fromY, 0});
     if (place(PlaceSplit, state().roles.ColorRed, picture) != PlaceResult::Placed) {
         return false;
     }
