@@ -185,6 +185,13 @@ void Procedure::composeFusionObjectScene() {
     parkHiddenCursor(c);
 }
 
+ProcedureTraits Procedure::fusionTrainingTraits() {
+    ProcedureTraits traits;
+    traits.move.flickerDecides = true;
+    traits.clickAfterResultCloses = true;
+    return traits;
+}
+
 void Procedure::moveFigureNo(std::int16_t figure, int dx, int dy) {
     state_.run.ActiveFigure = figure;
     frame_.MoveFigure(dx, dy);

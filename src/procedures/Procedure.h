@@ -78,7 +78,6 @@ public:
     virtual void clockTick() {}
     // The procedure's own clamps of a move, before anything else looks at it.
     virtual FigureMove clampMove(FigureMove move) { return move; }
-    virtual MoveRules moveRules() const { return {}; }
     // Before the common steps of a capture: false leaves the run as it is (nothing to store).
     virtual bool prepareCapture() { return true; }
     // The procedure's values in the session's record, and what is shown and played.
@@ -118,6 +117,9 @@ protected:
     // the centre, whole in the common colour; both figures' boxes on it, the red one active,
     // StartSnapshot taken, the pointer hidden at the centre.
     void composeFusionObjectScene();
+    // The traits of the fusion trainings: a click closes the shown result, the flicker decides
+    // where a move is drawn.
+    static ProcedureTraits fusionTrainingTraits();
 
     // Rules several procedures share.
     // The click's common part: the flicker clock stops and the flicker period is cleared.

@@ -1,9 +1,12 @@
 #pragma once
 // The rules of the frame that a procedure chooses once for its run.
+#include "stimulus/FigureMovement.h"
 
 namespace trelon {
 
 struct ProcedureTraits {
+    // How the run moves and draws the figures.
+    MoveRules move;
     // An arrow or Home spent on a flicker toggle that is due.
     bool keysToggleFlicker = false;
     // Alt with a key moves the other figure for that key press.

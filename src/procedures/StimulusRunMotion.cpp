@@ -24,7 +24,7 @@ void StimulusRun::MoveFigure(int dx, int dy) {
     Procedure& procedure = this->procedure();
     const FigureMove move = procedure.clampMove({dx, dy});
     trelon::MoveFigure(state_, seams_.dialogs, host_.caption(), move.dx, move.dy,
-                       procedure.moveRules());
+                       procedure.traits().move);
 }
 
 void StimulusRun::ToggleFlicker() {

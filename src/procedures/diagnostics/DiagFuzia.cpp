@@ -16,11 +16,17 @@ namespace {
 
 constexpr int kFuziaMargin = 2;
 
+ProcedureTraits diagFuziaTraits() {
+    ProcedureTraits traits;
+    traits.clickAfterResultCloses = true;
+    return traits;
+}
+
 } // namespace
 
 DiagFuzia::DiagFuzia(ProcedureKind kind, RunServices& frame, SharedState& state,
                      const PlatformSeams& seams)
-    : Procedure(kind, frame, state, seams, ProcedureTraits{.clickAfterResultCloses = true}) {}
+    : Procedure(kind, frame, state, seams, diagFuziaTraits()) {}
 
 void DiagFuzia::start() {
     seams().cursor.hide();

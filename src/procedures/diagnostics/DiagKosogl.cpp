@@ -20,10 +20,12 @@ namespace {
 
 constexpr int kTickThickness = 6;
 
-// The scale has one figure: Alt moves no other one, and a shown result waits for Enter.
+// The scale has one figure, moved on the screen itself: Alt moves no other one, and a shown
+// result waits for Enter.
 ProcedureTraits diagKosoglTraits(const SessionParams& session) {
     const bool picture = session.ObjectNumber != kAngleScaleObject;
     ProcedureTraits traits;
+    traits.move.composeOnScreen = !picture;
     traits.altMovesOtherFigure = picture;
     traits.clickAfterResultCloses = picture;
     traits.recentringTopMargin = 36;
@@ -190,12 +192,6 @@ void DiagKosogl::mouseMove(int x, int y) {
 
 FigureMove DiagKosogl::clampMove(FigureMove move) {
     return isScale() ? keepScaleAxis(move, runState().VerticalPhase) : move;
-}
-
-MoveRules DiagKosogl::moveRules() const {
-    MoveRules rules;
-    rules.composeOnScreen = isScale();
-    return rules;
 }
 
 void DiagKosogl::answer() {

@@ -19,7 +19,6 @@ public:
     void click() override;
     void mouseMove(int x, int y) override;
     FigureMove clampMove(FigureMove move) override;
-    MoveRules moveRules() const override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:

@@ -25,6 +25,8 @@ constexpr int kDirectionsDone = 9;
 
 ProcedureTraits diagScotomaTraits() {
     ProcedureTraits traits;
+    traits.move.keepToDirection = true;
+    traits.move.composeOnScreen = true;
     traits.countsSteps = true;
     traits.clickAfterResultCloses = true;
     // The pause between two directions.
@@ -97,7 +99,7 @@ void DiagScotoma::enterKey() {
 }
 
 void DiagScotoma::arrowKey(int key, bool shift) {
-    // The mark keeps to its direction's line (moveRules), so on a diagonal Right and Left move
+    // The mark keeps to its direction's line (its move rules), so on a diagonal Right and Left move
     // it along the diagonal to the right or left, Up and Down upwards or downwards.
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
     frame().MoveFigure(move.dx, move.dy);
@@ -131,13 +133,6 @@ void DiagScotoma::clockTick() {
     // The pause after a click ends: the next direction.
     clock().stop();
     frame().BuildScene();
-}
-
-MoveRules DiagScotoma::moveRules() const {
-    MoveRules rules;
-    rules.keepToDirection = true;
-    rules.composeOnScreen = true;
-    return rules;
 }
 
 void DiagScotoma::answer(bool byClick) {

@@ -20,7 +20,6 @@ public:
     void mouseDown(Qt::MouseButton button, int x, int y) override;
     void mouseMove(int x, int y) override;
     void clockTick() override;
-    MoveRules moveRules() const override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 

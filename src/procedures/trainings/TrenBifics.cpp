@@ -42,7 +42,7 @@ int towards(int gap, int p) {
 
 TrenBifics::TrenBifics(ProcedureKind kind, RunServices& frame, SharedState& state,
                        const PlatformSeams& seams)
-    : Procedure(kind, frame, state, seams, ProcedureTraits{.clickAfterResultCloses = true}) {}
+    : Procedure(kind, frame, state, seams, fusionTrainingTraits()) {}
 
 void TrenBifics::start() {
     seams().cursor.hide();
@@ -175,12 +175,6 @@ void TrenBifics::clockTick() {
         }
     }
     movePair(step);
-}
-
-MoveRules TrenBifics::moveRules() const {
-    MoveRules rules;
-    rules.flickerDecides = true;
-    return rules;
 }
 
 CapturedValues TrenBifics::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {

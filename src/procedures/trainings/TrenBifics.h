@@ -22,7 +22,6 @@ public:
     // The pointer moves the pair apart or together.
     void mouseMove(int x, int y) override;
     void clockTick() override;
-    MoveRules moveRules() const override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:

@@ -21,7 +21,7 @@ bool atSideEdge(const FigureRect& box, int margin, int width) {
 
 TrenCvetotest::TrenCvetotest(ProcedureKind kind, RunServices& frame, SharedState& state,
                              const PlatformSeams& seams)
-    : Procedure(kind, frame, state, seams, ProcedureTraits{.clickAfterResultCloses = true}) {}
+    : Procedure(kind, frame, state, seams, fusionTrainingTraits()) {}
 
 void TrenCvetotest::start() {
     seams().cursor.hide();
@@ -96,12 +96,6 @@ int TrenCvetotest::blueDirection() const {
 void TrenCvetotest::answer() {
     clock().stop();
     frame().CaptureResult();
-}
-
-MoveRules TrenCvetotest::moveRules() const {
-    MoveRules rules;
-    rules.flickerDecides = true;
-    return rules;
 }
 
 CapturedValues TrenCvetotest::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {

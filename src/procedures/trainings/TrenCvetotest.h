@@ -23,7 +23,6 @@ public:
     void mouseMove(int /*x*/, int /*y*/) override {}
     // One step of the drift.
     void clockTick() override;
-    MoveRules moveRules() const override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:

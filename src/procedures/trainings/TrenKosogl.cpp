@@ -30,6 +30,7 @@ enum WorkMode { Manual = 0, WithPauses = 1, Uniform = 2 };
 
 ProcedureTraits trenKosoglTraits() {
     ProcedureTraits traits;
+    traits.move.flickerDecides = true;
     traits.keysToggleFlicker = true;
     traits.altMovesOtherFigure = true;
     traits.clickAfterResultCloses = true;
@@ -180,12 +181,6 @@ void TrenKosogl::clockTick() {
         clock().stop();
         break;
     }
-}
-
-MoveRules TrenKosogl::moveRules() const {
-    MoveRules rules;
-    rules.flickerDecides = true;
-    return rules;
 }
 
 bool TrenKosogl::prepareCapture() {

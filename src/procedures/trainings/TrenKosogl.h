@@ -25,7 +25,6 @@ public:
     // While the procedure clock runs the mouse moves nothing.
     void mouseMove(int x, int y) override;
     void clockTick() override;
-    MoveRules moveRules() const override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 

@@ -76,6 +76,8 @@ std::uint16_t edge(int v) {
 
 ProcedureTraits trenScotomaTraits() {
     ProcedureTraits traits;
+    traits.move.keepToDirection = true;
+    traits.move.flickerDecides = true;
     traits.keysToggleFlicker = true;
     traits.countsSteps = true;
     traits.clickAfterResultCloses = true;
@@ -486,13 +488,6 @@ FigureMove TrenScotoma::clampMove(FigureMove move) {
     const FigureRect& moving = figure == FigureRed ? run.RedRect : run.BlueRect;
     const FigureRect& target = figure == FigureRed ? run.BlueRect : run.RedRect;
     return clampTravelAtTarget(move, run.StepNo, moving, target, screenCentre(), millimetre());
-}
-
-MoveRules TrenScotoma::moveRules() const {
-    MoveRules rules;
-    rules.keepToDirection = true;
-    rules.flickerDecides = true;
-    return rules;
 }
 
 bool TrenScotoma::prepareCapture() {

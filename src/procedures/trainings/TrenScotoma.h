@@ -23,7 +23,6 @@ public:
     // The flicker at its period; past the target, the run-away.
     void clockTick() override;
     FigureMove clampMove(FigureMove move) override;
-    MoveRules moveRules() const override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
