@@ -7,9 +7,10 @@ namespace trelon {
 
 class NoProcedure final : public Procedure {
 public:
-    using Procedure::Procedure;
+    NoProcedure(ProcedureKind kind, RunServices& frame, SharedState& state,
+                const PlatformSeams& seams)
+        : Procedure(kind, frame, state, seams, ProcedureTraits{}) {}
 
-protected:
     void start() override {}
     void composeScene() override {}
     bool prepareCapture() override { return false; }

@@ -3,8 +3,10 @@
 #include "display/DisplayDevice.h"
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
-#include "procedures/StimulusRun.h"
+#include "platform/Timer.h"
 #include "state/SharedState.h"
+#include "stimulus/FigureSizes.h"
+#include "stimulus/Flicker.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 #include "stimulus/SceneConversions.h"
@@ -35,21 +37,58 @@ std::int16_t otherFigure(std::int16_t figure) {
 
 } // namespace
 
-Procedure::Procedure(ProcedureKind kind, StimulusRun& run, SharedState& state,
-                     const PlatformSeams& seams)
-    : kind_(kind), run_(run), state_(state), seams_(seams) {}
+Procedure::Procedure(ProcedureKind kind, RunServices& frame, SharedState& state,
+                     const PlatformSeams& seams, ProcedureTraits traits)
+    : kind_(kind), frame_(frame), state_(state), seams_(seams), traits_(traits),
+      clock_(seams.timers.createTimer("Timer2", 1000)) {
+    clock_->setCallback([this] { clockTick(); });
+}
 
 Procedure::~Procedure() = default;
 
 void Procedure::start() {
-    run_.BuildScene();
+    frame_.BuildScene();
 }
 
-void Procedure::moveByMouse(FigureMove move) {
+void Procedure::click() {
+    endFlickerByClick();
+}
+
+void Procedure::mouseMove(int x, int y) {
+    followPointer(x, y);
+}
+
+void Procedure::endFlickerByClick() {
+    frame_.stopFlickerClock();
+    FlickerPeriodMs(state_.session) = 0;
+}
+
+void Procedure::followPointer(int x, int y) {
+    followPointer(x, y, [this](FigureMove move) { moveNearEdge(move); });
+}
+
+void Procedure::followPointer(int x, int y, const std::function<void(FigureMove)>& moveBy) {
+    RunState& run = state_.run;
+    if (run.ActiveFigure == FigureNone) {
+        return;
+    }
+    FigureMove move{x - run.LastCursor.X, y - run.LastCursor.Y};
+    if (move.dx == 0 && move.dy == 0) {
+        return;
+    }
+    if (state_.settings.ScorostMouse) {
+        move = {limitMouseDelta(move.dx), limitMouseDelta(move.dy)};
+    }
+    moveBy(move);
+    run.LastCursor = {x, y};
+    frame_.recentreCursor(x, y, traits_.recentringTopMargin);
+}
+
+void Procedure::moveNearEdge(FigureMove move) {
     const RunState& run = runState();
     move.dy =
-        clampVerticalNearEdge(move.dy, run.RedRect, run_.screenSize().height(), run.EdgeMargin);
-    run_.MoveFigure(move.dx, move.dy);
+        clampVerticalNearEdge(move.dy, run.RedRect, frame_.screenSize().height(), run.EdgeMargin);
+    frame_.MoveFigure(move.dx, move.dy);
 }
 
 RunState& Procedure::runState() {
@@ -102,7 +141,8 @@ void Procedure::showScene() {
 }
 
 void Procedure::surfaceAccessError() {
-    run_.ShowDisplayError(QStringLiteral("Ошибка получения доступа к поверхности для результата"));
+    frame_.ShowDisplayError(
+        QStringLiteral("Ошибка получения доступа к поверхности для результата"));
 }
 
 void Procedure::takeStartSnapshot() {
@@ -122,7 +162,6 @@ void Procedure::composeFusionObjectScene() {
     RunState& run = state_.run;
     SceneState& scene = state_.scene;
     const SessionParams& session = state_.session;
-    constexpr double kSmallSize = 0.75;
     const int item =
         std::clamp(session.TrenFuzObjItem, 0, static_cast<int>(kFusionTrainingPictures.size()) - 1);
     const ObjectPicture& object = kFusionTrainingPictures[static_cast<std::size_t>(item)];
@@ -146,9 +185,16 @@ void Procedure::composeFusionObjectScene() {
     parkHiddenCursor(c);
 }
 
+ProcedureTraits Procedure::fusionTrainingTraits() {
+    ProcedureTraits traits;
+    traits.move.flickerDecides = true;
+    traits.clickAfterResultCloses = true;
+    return traits;
+}
+
 void Procedure::moveFigureNo(std::int16_t figure, int dx, int dy) {
     state_.run.ActiveFigure = figure;
-    run_.MoveFigure(dx, dy);
+    frame_.MoveFigure(dx, dy);
 }
 
 void Procedure::pickOrDropFigure(bool touches, bool fromFullScene) {
@@ -161,7 +207,8 @@ void Procedure::pickOrDropFigure(bool touches, bool fromFullScene) {
         seams_.cursor.setProgramCursor();
         return;
     }
-    const int pixel = pixelAt(fromFullScene ? state_.display.AuxSurface.get() : run_.primary(), at);
+    const int pixel =
+        pixelAt(fromFullScene ? state_.display.AuxSurface.get() : frame_.primary(), at);
     if (pixel == indices.IndexRed || pixel == indices.IndexBlue) {
         run.ActiveFigure = pixel == indices.IndexRed ? FigureRed : FigureBlue;
         run.FigurePicked = true;
@@ -179,8 +226,8 @@ void Procedure::pickOrDropFigure(bool touches, bool fromFullScene) {
 
 void Procedure::moveKeepingMargins(FigureMove move, bool otherFigureCloses) {
     RunState& run = state_.run;
-    const QSize client = run_.screenSize();
-    run_.ToggleFlickerIfDue();
+    const QSize client = frame_.screenSize();
+    frame_.ToggleFlickerIfDue();
     const FigureRect& box = run.ActiveFigure == FigureBlue ? run.BlueRect : run.RedRect;
     const EdgeHit hit = mouseMoveHitsMargin(box, move, run.EdgeMargin, client);
     if (hit.any()) {
@@ -199,7 +246,7 @@ void Procedure::moveKeepingMargins(FigureMove move, bool otherFigureCloses) {
         return;
     }
     if (FlickerPeriodMs(state_.session) == 0 || run.FlickerOn) {
-        run_.MoveFigure(move.dx, move.dy);
+        frame_.MoveFigure(move.dx, move.dy);
     }
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 // One procedure running in the stimulus window. The run (StimulusRun) keeps what every
-// procedure shares and the order in which it applies; wherever procedures differ it calls one
-// of the protected hooks below on the procedure of the session. Each of the eight procedures
-// is one subclass (diagnostics/, trainings/) holding the state only it uses; the defaults
-// here are what a procedure without a rule of its own does.
+// procedure shares and the order in which it applies; wherever procedures differ it reads the
+// procedure's traits, given once, or calls one of the hooks below, one per event. Each of the
+// eight procedures is one subclass (diagnostics/, trainings/) holding the state only it uses;
+// the defaults here are what a procedure without a rule of its own does.
 //
-// A procedure draws, moves figures, captures and closes the window through the operations of
-// the window's run (window()), and composes its scenes with the helpers below.
+// A procedure draws, moves figures, captures and closes the window through the run's
+// services (frame()), owns its own clock, and composes its scenes with the helpers below.
 #include "platform/PlatformSeams.h"
+#include "platform/Timer.h"
+#include "procedures/ProcedureTraits.h"
 #include "procedures/ResultCapture.h"
+#include "procedures/RunServices.h"
 #include "results/ProcedureKind.h"
 #include "state/RoleColours.h"
 #include "stimulus/FigureMovement.h"
@@ -20,11 +23,12 @@
 #include <QString>
 #include <Qt>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace trelon {
 
-class StimulusRun;
 class Surface;
 struct RunState;
 struct SessionParams;
@@ -40,75 +44,50 @@ struct CapturedValues {
 
 class Procedure {
 public:
-    Procedure(ProcedureKind kind, StimulusRun& run, SharedState& state, const PlatformSeams& seams);
+    // Creates the procedure clock (Timer2), which ticks clockTick().
+    Procedure(ProcedureKind kind, RunServices& frame, SharedState& state,
+              const PlatformSeams& seams, ProcedureTraits traits);
     virtual ~Procedure();
     Procedure(const Procedure&) = delete;
     Procedure& operator=(const Procedure&) = delete;
 
     ProcedureKind kind() const { return kind_; }
+    const ProcedureTraits& traits() const { return traits_; }
+    // The procedure's own clock (Timer2); the frame stops it when the window closes.
+    Timer& clock() { return *clock_; }
+    const Timer& clock() const { return *clock_; }
 
-protected:
-    friend class StimulusRun;
-
+    // The hooks, one per event the frame hands over after the rules every procedure shares.
     // Activation, after the window's common start values: the first scene (BuildScene) and
     // whatever the procedure does around it.
     virtual void start();
     // The procedure's scene, on the fresh SceneSurface BuildScene's common frame made.
     virtual void composeScene() = 0;
-
-    // Keys.
-    // An arrow or Home spent on a flicker toggle that is due.
-    virtual bool keysToggleFlicker() const { return false; }
-    // Alt with a key moves the other figure for that key press.
-    virtual bool altMovesOtherFigure() const { return false; }
-    // The procedure takes no answer now (neither Enter nor a mouse button).
-    virtual bool answersPaused() const { return false; }
-    // StepNo counts the run's steps: 9 (all done) makes Enter close the window.
-    virtual bool countsSteps() const { return false; }
     virtual void homeKey() {}
     // Enter, once the common rules let it through (no figure is active any more).
     virtual void enterKey() {}
     // Up, Down, Left, Right after the common edge rule.
     virtual void arrowKey(int /*key*/, bool /*shift*/) {}
-
-    // Mouse.
-    // Once the result is shown a button press closes the window.
-    virtual bool clickAfterResultCloses() const { return false; }
     virtual void mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {}
-    // A completed click does nothing at all, not even stop the flicker.
-    virtual bool clickIgnored() const { return false; }
-    // A completed click, after the flicker clock stopped and the flicker period was cleared.
-    virtual void click() {}
-    // Mouse moves are ignored for now.
-    virtual bool mouseMoveIgnored() const { return false; }
-    // The mouse moves the active figure; otherwise mouseMoved() gets the pointer.
-    virtual bool mouseMovesActiveFigure() const { return true; }
-    virtual void mouseMoved(int /*x*/, int /*y*/) {}
-    // A mouse move of the active figure, after the speed limit.
-    virtual void moveByMouse(FigureMove move);
-    // The cursor is put back on the figure when it comes this close to the top.
-    virtual int recentringTopMargin() const { return 5; }
-
-    // Clocks.
-    virtual void procedureClockTick() {} // Timer2
-    // The flicker clock stops once the target is reached and the image is shown.
-    virtual bool flickerStopsAtTarget() const { return true; }
-
-    // Movement.
+    // A completed click; by default it ends the flicker (endFlickerByClick).
+    virtual void click();
+    // The pointer moved (not once the result is shown); by default the active figure
+    // follows it (followPointer).
+    virtual void mouseMove(int x, int y);
+    // A tick of the procedure clock.
+    virtual void clockTick() {}
     // The procedure's own clamps of a move, before anything else looks at it.
     virtual FigureMove clampMove(FigureMove move) { return move; }
-    virtual MoveRules moveRules() const { return {}; }
-
-    // Capture.
     // Before the common steps of a capture: false leaves the run as it is (nothing to store).
     virtual bool prepareCapture() { return true; }
     // The procedure's values in the session's record, and what is shown and played.
     virtual CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) = 0;
 
+protected:
     // What the procedures share.
-    // The stimulus window's run: its operations, timers and scene building.
-    StimulusRun& window() { return run_; }
-    const StimulusRun& window() const { return run_; }
+    // The run the procedure belongs to.
+    RunServices& frame() { return frame_; }
+    const RunServices& frame() const { return frame_; }
     SharedState& state() { return state_; }
     const SharedState& state() const { return state_; }
     RunState& runState();
@@ -138,8 +117,20 @@ protected:
     // the centre, whole in the common colour; both figures' boxes on it, the red one active,
     // StartSnapshot taken, the pointer hidden at the centre.
     void composeFusionObjectScene();
+    // The traits of the fusion trainings: a click closes the shown result, the flicker decides
+    // where a move is drawn.
+    static ProcedureTraits fusionTrainingTraits();
 
     // Rules several procedures share.
+    // The click's common part: the flicker clock stops and the flicker period is cleared.
+    void endFlickerByClick();
+    // The active figure follows the pointer to (x, y): the move since the last position,
+    // at most the mouse speed limit, made by moveBy (by default moveNearEdge); then the
+    // cursor is put back onto the figure when it came near an edge.
+    void followPointer(int x, int y);
+    void followPointer(int x, int y, const std::function<void(FigureMove)>& moveBy);
+    // A mouse move of the active figure, kept off the bottom edge.
+    void moveNearEdge(FigureMove move);
     // Moves figure (1 blue, 2 red) by (dx, dy) and leaves it active.
     void moveFigureNo(std::int16_t figure, int dx, int dy);
     // A click that picks up the figure under the cursor, or drops the active one. A pick
@@ -153,9 +144,11 @@ protected:
 
 private:
     ProcedureKind kind_;
-    StimulusRun& run_;
+    RunServices& frame_;
     SharedState& state_;
     PlatformSeams seams_;
+    ProcedureTraits traits_;
+    std::unique_ptr<Timer> clock_;
 };
 
 } // namespace trelon

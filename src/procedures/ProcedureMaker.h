@@ -8,18 +8,18 @@
 namespace trelon {
 
 class Procedure;
-class StimulusRun;
+class RunServices;
 struct PlatformSeams;
 struct SharedState;
 
 // The procedure of kind running in run; null when the maker knows no such procedure.
-using ProcedureMaker = std::unique_ptr<Procedure> (*)(ProcedureKind kind, StimulusRun& run,
+using ProcedureMaker = std::unique_ptr<Procedure> (*)(ProcedureKind kind, RunServices& run,
                                                       SharedState& state,
                                                       const PlatformSeams& seams);
 
 // The maker of one run class, for a registry's line.
 template <class P>
-std::unique_ptr<Procedure> makeRunOf(ProcedureKind kind, StimulusRun& run, SharedState& state,
+std::unique_ptr<Procedure> makeRunOf(ProcedureKind kind, RunServices& run, SharedState& state,
                                      const PlatformSeams& seams) {
     return std::make_unique<P>(kind, run, state, seams);
 }

@@ -2,6 +2,7 @@
 
 #include "common/Rounding.h"
 #include "stimulus/ObjectCaptions.h"
+#include "stimulus/ScotomaDirections.h"
 #include "stimulus/ScotomaMapLabels.h"
 
 #include <algorithm>
@@ -130,28 +131,12 @@ std::vector<ResultLine> kosoglPictureValues(const CaptureGeometry& at, const Deg
 }
 
 std::optional<MarkPoint> scotomaReferencePoint(const FigureRect& mark, int direction) {
-    const int middleX = (mark.Left + mark.Right) / 2;
-    const int middleY = (mark.Top + mark.Bottom) / 2;
-    switch (direction) {
-    case 1:
-        return MarkPoint{mark.Left, middleY};
-    case 2:
-        return MarkPoint{middleX, mark.Bottom};
-    case 3:
-        return MarkPoint{mark.Right, middleY};
-    case 4:
-        return MarkPoint{middleX, mark.Top};
-    case 5:
-        return MarkPoint{mark.Left, mark.Bottom};
-    case 6:
-        return MarkPoint{mark.Right, mark.Bottom};
-    case 7:
-        return MarkPoint{mark.Right, mark.Top};
-    case 8:
-        return MarkPoint{mark.Left, mark.Top};
-    default:
+    const ScotomaDirection* d = scotomaDirection(direction);
+    if (d == nullptr) {
         return std::nullopt;
     }
+    const QPoint p = leadingPoint(mark, *d);
+    return MarkPoint{p.x(), p.y()};
 }
 
 bool scotomaDirectionValues(const CaptureGeometry& at, const DegreeScale& scale, int direction,
@@ -163,9 +148,10 @@ bool scotomaDirectionValues(const CaptureGeometry& at, const DegreeScale& scale,
     const int dx = at.client.width() / 2 - point->x;
     const int dy = at.client.height() / 2 - point->y;
     double pixels = 0;
-    if (direction == 1 || direction == 3) {
+    const ScotomaDirection& d = *scotomaDirection(direction);
+    if (d.fromY == 0) {
         pixels = dx;
-    } else if (direction == 2 || direction == 4) {
+    } else if (d.fromX == 0) {
         pixels = dy;
     } else {
         pixels = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);

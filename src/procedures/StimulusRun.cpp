@@ -16,11 +16,9 @@ StimulusRun::StimulusRun(SharedState& state, const PlatformSeams& seams, Stimulu
     : state_(state), seams_(seams), host_(host), makeProcedure_(makeProcedure),
       timer1_(seams.timers.createTimer("Timer1", state.settings.TimeShowRezult)),
       timerM_(seams.timers.createTimer("TimerM", 2000)),
-      timer2_(seams.timers.createTimer("Timer2", 1000)),
       timerMove_(seams.timers.createTimer("TimerMove", 100)) {
     timer1_->setCallback([this] { Timer1Timer(); });
     timerM_->setCallback([this] { TimerMTimer(); });
-    timer2_->setCallback([this] { Timer2Timer(); });
     timerMove_->setCallback([this] { TimerMoveTimer(); });
     FormCreate();
 }
@@ -144,7 +142,9 @@ void StimulusRun::CloseWindow() {
 void StimulusRun::FormClose() {
     seams_.cursor.releaseClip();
     timerM_->stop();
-    timer2_->stop();
+    if (procedure_) {
+        procedure_->clock().stop();
+    }
     timer1_->stop();
     // Nothing of a closed run may tick any more.
     timerMove_->stop();
@@ -168,8 +168,18 @@ void StimulusRun::Timer1Timer() {
     timer1_->stop();
 }
 
-void StimulusRun::Timer2Timer() {
-    procedure().procedureClockTick();
+Timer& StimulusRun::Timer2() {
+    return procedure().clock();
+}
+
+void StimulusRun::restFigure(std::int16_t figure) {
+    state_.run.SavedActiveFigure = figure;
+    state_.run.ActiveFigure = FigureNone;
+    timerMove_->start();
+}
+
+bool StimulusRun::figureResting() const {
+    return timerMove_->isActive();
 }
 
 void StimulusRun::TimerMoveTimer() {

@@ -8,17 +8,18 @@
 // What every procedure shares is kept here, in the order it applies; at each point where the
 // procedures differ the run calls a hook of the procedure of the session's kind (Procedure.h),
 // made by the maker it was given when the window is activated or the session's kind changed.
+// The procedure reaches the run only through RunServices.
 //
 // Drawing goes to the surfaces of SharedState::display; everything else outside the core
 // goes through the platform seams.
-#include "display/ColourWord.h"
 #include "platform/PlatformSeams.h"
 #include "procedures/ProcedureMaker.h"
+#include "procedures/RunServices.h"
 
-#include <QPolygon>
 #include <QSize>
 #include <QString>
 #include <Qt>
+#include <cstdint>
 #include <memory>
 
 namespace trelon {
@@ -29,12 +30,12 @@ class Surface;
 class Timer;
 struct SharedState;
 
-class StimulusRun {
+class StimulusRun : public RunServices {
 public:
     // Creates the four timers and runs FormCreate. makeProcedure makes the procedure of a kind.
     StimulusRun(SharedState& state, const PlatformSeams& seams, StimulusHost& host,
                 ProcedureMaker makeProcedure);
-    virtual ~StimulusRun();
+    ~StimulusRun() override;
     StimulusRun(const StimulusRun&) = delete;
     StimulusRun& operator=(const StimulusRun&) = delete;
 
@@ -50,7 +51,7 @@ public:
     // session aborted (the set-up screen closes too) and ask the window to close.
     void ApplicationEvents1Deactivate();
 
-    // The patient's input (RunInput.cpp). Esc closes the window; the rules every procedure
+    // The patient's input (StimulusRunInput.cpp). Esc closes the window; the rules every procedure
     // shares come first, the procedure's own through its hooks.
     void keyDown(int key, Qt::KeyboardModifiers modifiers);
     void mouseDown(Qt::MouseButton button, int x, int y);
@@ -61,70 +62,65 @@ public:
     // Timer ticks.
     void Timer1Timer();
     void TimerMTimer();
-    void Timer2Timer();
     void TimerMoveTimer();
 
     // The first picture of a run or step: the common frame (the run's per-step flags, the
     // figure placement, a fresh SceneSurface filled with the background), then the
     // procedure's scene. Called by the activation and by the procedures when a run or step
     // starts again.
-    virtual void BuildScene();
+    void BuildScene() override;
 
-    // Figure movement and flicker (RunMotion.cpp). Moves the active figure by (dx, dy)
+    // Figure movement and flicker (StimulusRunMotion.cpp). Moves the active figure by (dx, dy)
     // pixels after the procedure's clamps, by its rules (FigureMovement.h); hides or shows
     // the flickering image (Flicker.h).
-    void MoveFigure(int dx, int dy);
+    void MoveFigure(int dx, int dy) override;
     void ToggleFlicker();
     // The flicker of a training toggles instead of a key or before a mouse move when due;
     // true when it toggled. The toggle itself moves no figure.
-    bool ToggleFlickerIfDue();
+    bool ToggleFlickerIfDue() override;
     // Stops the flicker and puts the full scene back on the screen before a training's
     // capture.
-    void ShowWholeScene();
+    void ShowWholeScene() override;
+    void startFlickerClock(int tickMs) override;
+    void stopFlickerClock() override;
+    void restFigure(std::int16_t figure) override;
+    bool figureResting() const override;
+    void recentreCursor(int x, int y, int topMargin) override;
 
-    // Display operations offered to the procedures (RunDisplay.cpp).
+    // Display operations offered to the procedures (StimulusRunDisplay.cpp).
     // Error box titled with the window's caption: message, ": ", a carriage return and the
     // display device's description of code 1 ("Unrecognized Error").
-    void ShowDisplayError(const QString& message);
+    void ShowDisplayError(const QString& message) override;
     // The number n at the lower right of the screen: in a 40-pixel box followed by " сек"
     // while the result is shown, else alone in a 20-pixel box; then TimeBoxActive is set.
-    void ShowTimeBox(int n);
+    void ShowTimeBox(int n) override;
     // "  text  " in bold 20-point black on white, its top-left corner at (x, y - 20).
     void ShowCaptionText(const QString& text, int x, int y);
-    // A new AuxSurface of width x height filled with the background entry, with the polygon
-    // filled in colour on it, for the caller to blit. False when the surface could not be
-    // made or drawn on (AuxSurface may then be missing).
-    bool DrawPolygonSurface(const QPolygon& points, ColourWord colour, int width, int height);
-    // The result chart of the scotoma diagnostic on the primary: white, the outline in red,
-    // rings every 9 mm labelled in degrees at the viewing distance, and the two axes.
-    void DrawScotomaMap(const QPolygon& outline, int clientHeight, int clientWidth);
-
-    // Ends an answer (RunCapture.cpp): the figures' positions become degrees in the
+    // Ends an answer (StimulusRunCapture.cpp): the figures' positions become degrees in the
     // session's record by the procedure's rules, the result lines are drawn, the record is
     // appended when it is complete and carries a patient name, and the result sound plays.
     // A failed append shows an error naming the file and plays nothing. An answer the
     // procedure cannot store (a colour-test click outside the seven fields) captures nothing.
-    void CaptureResult();
+    void CaptureResult() override;
 
     // Asks the window to close; the window then runs FormClose.
-    void CloseWindow();
+    void CloseWindow() override;
     // Home: the current step starts again on a cleared screen.
-    void RestartStep();
+    void RestartStep() override;
 
     // The window's timers: Timer1 (result display time), TimerM (flicker clock; its interval
-    // is set by the set-up screen's start), Timer2 (procedure clock), TimerMove (one-shot
-    // that makes a suspended figure movable again).
+    // is set by the set-up screen's start), TimerMove (one-shot that makes a suspended figure
+    // movable again); Timer2 is the clock of the procedure of the session's kind.
     Timer& Timer1() { return *timer1_; }
     Timer& TimerM() { return *timerM_; }
-    Timer& Timer2() { return *timer2_; }
+    Timer& Timer2();
     Timer& TimerMove() { return *timerMove_; }
-    const Timer& Timer2() const { return *timer2_; }
     const Timer& TimerMove() const { return *timerMove_; }
 
     // The screen's size (the device's, else the primary surface's).
-    QSize screenSize() const;
+    QSize screenSize() const override;
     // The primary surface, made (with the palette attached) when the set-up screen left none.
-    Surface* primary();
+    Surface* primary() override;
 
     // The procedure of the session's kind; made anew whenever that kind changed.
     Procedure& procedure();
@@ -138,8 +134,6 @@ private:
     // releases the cursor and makes SceneSurface anew, filled with the background. False
     // when it cannot be made.
     bool beginScene();
-    // The cursor jumps back onto the active figure when it came near an edge.
-    void recentreCursor(int x, int y, int topMargin);
     // Appends the session's record; false (after the error box) when that failed.
     bool appendSessionRecord();
     // The procedure of kind from the maker; the procedure of none when it knows no such kind.
@@ -151,7 +145,6 @@ private:
     ProcedureMaker makeProcedure_;
     std::unique_ptr<Timer> timer1_;
     std::unique_ptr<Timer> timerM_;
-    std::unique_ptr<Timer> timer2_;
     std::unique_ptr<Timer> timerMove_;
     // The time box is composed on its own surface, so AuxSurface keeps the full scene that
     // the flicker restores from.

@@ -49,7 +49,7 @@ const ProcedureEntry* procedureEntry(ProcedureKind kind) {
     return found == kEntries.end() ? nullptr : &*found;
 }
 
-std::unique_ptr<Procedure> makeRegisteredProcedure(ProcedureKind kind, StimulusRun& run,
+std::unique_ptr<Procedure> makeRegisteredProcedure(ProcedureKind kind, RunServices& run,
                                                    SharedState& state, const PlatformSeams& seams) {
     const ProcedureEntry* entry = procedureEntry(kind);
     return entry != nullptr ? entry->makeRun(kind, run, state, seams) : nullptr;

@@ -23,7 +23,7 @@ std::span<const ProcedureEntry> procedureEntries();
 const ProcedureEntry* procedureEntry(ProcedureKind kind);
 
 // The run class of kind (the maker the stimulus window's run is given); null for none.
-std::unique_ptr<Procedure> makeRegisteredProcedure(ProcedureKind kind, StimulusRun& run,
+std::unique_ptr<Procedure> makeRegisteredProcedure(ProcedureKind kind, RunServices& run,
                                                    SharedState& state, const PlatformSeams& seams);
 
 } // namespace trelon

@@ -1,5 +1,7 @@
 #include "stimulus/InputRules.h"
 
+#include "stimulus/ScotomaDirections.h"
+
 #include <Qt>
 #include <cstdlib>
 
@@ -91,10 +93,15 @@ int clampVerticalNearEdge(int dy, const FigureRect& red, int clientHeight, int m
 bool scotomaDiagonalRefused(int direction, FigureMove move, const FigureRect& mark,
                             int clientHeight) {
     constexpr int kKeep = 10;
-    if ((direction == 5 || direction == 6) && move.dy < 0) {
+    const ScotomaDirection* d = scotomaDirection(direction);
+    if (d == nullptr || !d->diagonal()) {
+        return false;
+    }
+    // Back towards the side a diagonal starts from.
+    if (d->fromY < 0 && move.dy < 0) {
         return mark.Top < kKeep - move.dy;
     }
-    if ((direction == 7 || direction == 8) && move.dy > 0) {
+    if (d->fromY > 0 && move.dy > 0) {
         return clientHeight - 1 - mark.Bottom < kKeep + move.dy;
     }
     return false;

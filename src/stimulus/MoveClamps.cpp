@@ -1,5 +1,6 @@
 #include "stimulus/MoveClamps.h"
 
+#include "stimulus/ScotomaDirections.h"
 #include <algorithm>
 #include <cstdlib>
 
@@ -29,38 +30,29 @@ FigureMove clampTravelAtTarget(FigureMove move, int direction, const FigureRect&
                                const FigureRect& target, QPoint centre, int millimetre) {
     const int cx = centre.x();
     const int cy = centre.y();
-    bool reaches = false;
-    bool short_ = false;
-    FigureMove step;
-    switch (direction) {
-    case 1:
-    case 5:
-    case 8:
-        reaches = move.dx < 0 && figure.Left + move.dx <= target.Right;
-        short_ = figure.Left > cx + millimetre;
-        step = {-1, direction == 1 ? 0 : (direction == 5 ? 1 : -1)};
-        break;
-    case 2:
-        reaches = move.dy >= 1 && figure.Bottom + move.dy >= target.Top;
-        short_ = figure.Bottom < cy + millimetre;
-        step = {0, 1};
-        break;
-    case 3:
-    case 6:
-    case 7:
-        reaches = move.dx >= 1 && figure.Right >= target.Left;
-        short_ = figure.Right < cx + millimetre;
-        step = {1, direction == 3 ? 0 : (direction == 6 ? 1 : -1)};
-        break;
-    case 4:
-        reaches = move.dy < 0 && figure.Top + move.dy <= target.Bottom;
-        short_ = figure.Top > cy - millimetre;
-        step = {0, -1};
-        break;
-    default:
+    const ScotomaDirection* d = scotomaDirection(direction);
+    if (d == nullptr) {
         return move;
     }
-    return reaches && short_ ? step : move;
+    bool reaches = false;
+    bool short_ = false;
+    // By the leading edge; the rightward and downward tests differ from their mirrors (the
+    // right edge is tested before the move, and both compare with the centre plus a
+    // millimetre).
+    if (d->travelX() < 0) {
+        reaches = move.dx < 0 && figure.Left + move.dx <= target.Right;
+        short_ = figure.Left > cx + millimetre;
+    } else if (d->travelX() > 0) {
+        reaches = move.dx >= 1 && figure.Right >= target.Left;
+        short_ = figure.Right < cx + millimetre;
+    } else if (d->travelY() > 0) {
+        reaches = move.dy >= 1 && figure.Bottom + move.dy >= target.Top;
+        short_ = figure.Bottom < cy + millimetre;
+    } else {
+        reaches = move.dy < 0 && figure.Top + move.dy <= target.Bottom;
+        short_ = figure.Top > cy - millimetre;
+    }
+    return reaches && short_ ? FigureMove{d->travelX(), d->travelY()} : move;
 }
 
 FigureMove keepScaleAxis(FigureMove move, bool verticalPhase) {
@@ -73,23 +65,22 @@ FigureMove keepScaleAxis(FigureMove move, bool verticalPhase) {
 }
 
 FigureMove restrictToDirection(FigureMove move, int direction) {
-    const bool horizontalLarger = std::abs(move.dx) >= std::abs(move.dy);
-    switch (direction) {
-    case 1:
-    case 3:
-        return {move.dx, 0};
-    case 2:
-    case 4:
-        return {0, move.dy};
-    case 5:
-    case 7: // up-right / down-left
-        return horizontalLarger ? FigureMove{move.dx, -move.dx} : FigureMove{-move.dy, move.dy};
-    case 6:
-    case 8: // up-left / down-right
-        return horizontalLarger ? FigureMove{move.dx, move.dx} : FigureMove{move.dy, move.dy};
-    default:
+    const ScotomaDirection* d = scotomaDirection(direction);
+    if (d == nullptr) {
         return move;
     }
+    if (d->fromY == 0) {
+        return {move.dx, 0};
+    }
+    if (d->fromX == 0) {
+        return {0, move.dy};
+    }
+    const bool horizontalLarger = std::abs(move.dx) >= std::abs(move.dy);
+    if (d->fromX != d->fromY) { // the line up-right / down-left
+        return horizontalLarger ? FigureMove{move.dx, -move.dx} : FigureMove{-move.dy, move.dy};
+    }
+    // the line up-left / down-right
+    return horizontalLarger ? FigureMove{move.dx, move.dx} : FigureMove{move.dy, move.dy};
 }
 
 EdgeKeeping edgeKeepingFor(bool scotoma, int direction, int edgeMargin, int clientHeight) {
@@ -98,8 +89,10 @@ EdgeKeeping edgeKeepingFor(bool scotoma, int direction, int edgeMargin, int clie
         return keeping;
     }
     keeping.topBottom = 3;
-    keeping.diagonal = direction >= 5 && direction <= 8;
-    if (direction == 7 || direction == 8) {
+    const ScotomaDirection* d = scotomaDirection(direction);
+    keeping.diagonal = d != nullptr && d->diagonal();
+    // The diagonals from the bottom stop short of the bottom margin.
+    if (keeping.diagonal && d->fromY > 0) {
         keeping.stopBottom = clientHeight - edgeMargin;
     }
     return keeping;

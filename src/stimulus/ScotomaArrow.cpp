@@ -2,6 +2,7 @@
 
 #include "config/Settings.h"
 #include "stimulus/SceneConversions.h"
+#include "stimulus/ScotomaDirections.h"
 
 #include <vector>
 
@@ -42,7 +43,12 @@ ArrowSizes scotomaArrowSizes(const Settings& settings) {
 }
 
 int scotomaArrowMargin(int step) {
-    return step >= 5 ? kDiagonalMargin : kStraightMargin;
+    const ScotomaDirection* d = scotomaDirection(step);
+    if (d == nullptr) {
+        // Numbers past the last direction keep the diagonal margin.
+        return step > kScotomaDirectionCount ? kDiagonalMargin : kStraightMargin;
+    }
+    return d->diagonal() ? kDiagonalMargin : kStraightMargin;
 }
 
 ScotomaArrow scotomaArrow(int step, const ArrowSizes& s, QSize client) {
@@ -94,8 +100,9 @@ ScotomaArrow scotomaArrow(int step, const ArrowSizes& s, QSize client) {
     case 7:
     case 8: {
         const int c = roundPixels(0.8 * L + 0.4 * O);
-        const bool right = step == 5 || step == 8;
-        const bool bottom = step == 7 || step == 8;
+        const ScotomaDirection& d = *scotomaDirection(step);
+        const bool right = d.fromX > 0;
+        const bool bottom = d.fromY > 0;
         const int left = right ? cx + cy - m - c : cx - cy + m;
         const int top = bottom ? client.height() - m - c : m;
         arrow.box = QRect(left, top, c, c);

@@ -2,6 +2,7 @@
 
 #include "display/Surface.h"
 #include "state/RoleColours.h"
+#include "stimulus/ScotomaDirections.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,30 +26,17 @@ constexpr double kWedgeSpread = 0.57735026918962576451;
 // Unit vector from the target's centre towards where a figure of direction 1..8 comes from
 // (screen y grows downwards).
 QPointF incomingLine(int direction) {
-    switch (direction) {
-    case 1:
-        return {1, 0}; // from the right
-    case 2:
-        return {0, -1}; // from the top
-    case 3:
-        return {-1, 0}; // from the left
-    case 4:
-        return {0, 1}; // from the bottom
-    case 5:
-        return {kInverseRoot2, -kInverseRoot2}; // from the top right
-    case 6:
-        return {-kInverseRoot2, -kInverseRoot2}; // from the top left
-    case 7:
-        return {-kInverseRoot2, kInverseRoot2}; // from the bottom left
-    case 8:
-        return {kInverseRoot2, kInverseRoot2}; // from the bottom right
-    default:
+    const ScotomaDirection* d = scotomaDirection(direction);
+    if (d == nullptr) {
         return {0, 0};
     }
+    const double scale = d->diagonal() ? kInverseRoot2 : 1.0;
+    return {d->fromX * scale, d->fromY * scale};
 }
 
 bool diagonal(int direction) {
-    return direction >= 5 && direction <= 8;
+    const ScotomaDirection* d = scotomaDirection(direction);
+    return d != nullptr && d->diagonal();
 }
 
 int width(const FigureRect& box) {

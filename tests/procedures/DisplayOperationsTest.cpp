@@ -3,6 +3,7 @@
 #include "RunFixture.h"
 
 #include "display/Canvas.h"
+#include "procedures/diagnostics/ScotomaMap.h"
 #include "stimulus/ScotomaMapLabels.h"
 
 namespace trelon::test {
@@ -160,7 +161,7 @@ TEST_F(DisplayOperationsTest, CaptionTextWithoutCanvasShowsTheAccessErrorOnly) {
 TEST_F(DisplayOperationsTest, PolygonSurfaceHoldsTheFilledShapeOnBackground) {
     state.display.AuxSurface = makeSurface(*device(), 5, 5);
     const QPolygon triangle({QPoint(0, 0), QPoint(29, 0), QPoint(0, 19), QPoint(0, 0)});
-    ASSERT_TRUE(run->DrawPolygonSurface(triangle, kRedRole, 30, 20));
+    ASSERT_TRUE(DrawPolygonSurface(state, triangle, kRedRole, 30, 20));
 
     const auto& aux = state.display.AuxSurface;
     ASSERT_TRUE(aux);
@@ -176,13 +177,13 @@ TEST_F(DisplayOperationsTest, PolygonSurfaceFailuresReturnWithoutDrawing) {
     DisplayFailures noSurface;
     noSurface.createOffscreen = true;
     device()->setForcedFailures(noSurface);
-    EXPECT_FALSE(run->DrawPolygonSurface(square, kRedRole, 10, 10));
+    EXPECT_FALSE(DrawPolygonSurface(state, square, kRedRole, 10, 10));
     EXPECT_FALSE(state.display.AuxSurface);
 
     DisplayFailures noCanvas;
     noCanvas.getCanvas = true;
     device()->setForcedFailures(noCanvas);
-    EXPECT_FALSE(run->DrawPolygonSurface(square, kRedRole, 10, 10));
+    EXPECT_FALSE(DrawPolygonSurface(state, square, kRedRole, 10, 10));
     ASSERT_TRUE(state.display.AuxSurface);
     EXPECT_EQ(entriesOn(*state.display.AuxSurface), QSet<int>{kFon});
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -227,7 +228,7 @@ protected:
 TEST_F(ScotomaMapTest, LabelsAtTwoMetres) {
     state.session.DistanceCm = 200;
     state.run.ActiveFigure = FigureRed;
-    run->DrawScotomaMap(outline, kScreenHeight, kScreenWidth);
+    DrawScotomaMap(state, *run, outline, kScreenHeight, kScreenWidth);
 
     expectLabel(1, QStringLiteral("0,2"), QStringLiteral("-0,2"));
     expectLabel(2, QStringLiteral("0,5"), QStringLiteral("-0,5"));
@@ -237,7 +238,7 @@ TEST_F(ScotomaMapTest, LabelsAtTwoMetres) {
 
 TEST_F(ScotomaMapTest, LabelsAtFiftyCentimetres) {
     state.session.DistanceCm = 50;
-    run->DrawScotomaMap(outline, kScreenHeight, kScreenWidth);
+    DrawScotomaMap(state, *run, outline, kScreenHeight, kScreenWidth);
     expectLabel(1, QStringLiteral("1"), QStringLiteral("-1"));
     expectLabel(2, QStringLiteral("2"), QStringLiteral("-2"));
     expectLabel(3, QStringLiteral("3"), QStringLiteral("-3"));
@@ -245,7 +246,7 @@ TEST_F(ScotomaMapTest, LabelsAtFiftyCentimetres) {
 
 TEST_F(ScotomaMapTest, WhiteChartWithRedOutlineBlackRingsAndAxes) {
     state.session.DistanceCm = 100;
-    run->DrawScotomaMap(outline, kScreenHeight, kScreenWidth);
+    DrawScotomaMap(state, *run, outline, kScreenHeight, kScreenWidth);
 
     const QSet<int> entries = entriesOn(primary());
     EXPECT_EQ(entries - QSet<int>({255, 249, 252, 0}), QSet<int>()) << "white, red, blue, black";
@@ -280,7 +281,7 @@ TEST_F(ScotomaMapTest, WithoutCanvasOnlyTheWhiteFillAndTheAccessError) {
     noCanvas.getCanvas = true;
     device()->setForcedFailures(noCanvas);
     state.run.ActiveFigure = FigureBlue;
-    run->DrawScotomaMap(outline, kScreenHeight, kScreenWidth);
+    DrawScotomaMap(state, *run, outline, kScreenHeight, kScreenWidth);
     EXPECT_EQ(entriesOn(primary()), QSet<int>{255});
     EXPECT_EQ(dialogs.errors, QStringList{errorText(QStringLiteral(
                                   "Ошибка получения доступа к поверхности для результата"))});
@@ -291,7 +292,7 @@ TEST_F(ScotomaMapTest, ScalesWithoutAWholePixelPerRingDrawNoRings) {
     state.session.DistanceCm = 50;
     for (double mmPerPixel : {0.0, -1.0, 40.0}) {
         state.settings.MmPerPixel = mmPerPixel;
-        run->DrawScotomaMap(outline, kScreenHeight, kScreenWidth);
+        DrawScotomaMap(state, *run, outline, kScreenHeight, kScreenWidth);
         EXPECT_FALSE(entriesOn(primary()).contains(252)) << "no labels at " << mmPerPixel;
     }
 }

@@ -1,5 +1,5 @@
 // Hiding and showing the flickering image for the four variants.
-#include "MovementFixture.h"
+#include "support/MovementFixture.h"
 
 namespace trelon::test {
 namespace {

@@ -1,6 +1,6 @@
 // Redrawing a moved figure on the surfaces: overlaps, what a move may touch, and which
 // surfaces each flicker state composes.
-#include "MovementFixture.h"
+#include "support/MovementFixture.h"
 
 namespace trelon::test {
 namespace {
@@ -161,7 +161,7 @@ TEST_F(MovementRedrawTest, PixelsThatCannotBeComposedAreReportedOnceAndTheMoveGo
     placeFigures(QRect(20, 30, 20, 20), QRect(60, 30, 20, 20));
     toggle();
     // A full scene smaller than the screen: part of the box lies outside it.
-    state.display.AuxSurface = makeSurface(*device, 70, 90);
+    state.display.AuxSurface = makeSurface(*device(), 70, 90);
     move(-5, 0);
     ASSERT_EQ(dialogs.errors,
               QStringList{QStringLiteral("Stimulus|Ошибка обработки движения - № 1")});
@@ -169,7 +169,7 @@ TEST_F(MovementRedrawTest, PixelsThatCannotBeComposedAreReportedOnceAndTheMoveGo
 
     // A surface that cannot be locked: one message for the move, the box still moves.
     selectProcedure(1, 2);
-    device->setForcedFailures([] {
+    device()->setForcedFailures([] {
         DisplayFailures failures;
         failures.lock = true;
         return failures;

@@ -1,7 +1,7 @@
 // The rules that shape a move before it is drawn: the scotoma line, the target clamp of the
 // scotoma training, the scale's axis and the keeping inside the window.
-#include "MovementFixture.h"
 #include "stimulus/MoveClamps.h"
+#include "support/MovementFixture.h"
 
 namespace trelon::test {
 namespace {

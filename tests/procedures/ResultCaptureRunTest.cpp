@@ -3,6 +3,7 @@
 #include "RunFixture.h"
 
 #include "procedures/ResultCapture.h"
+#include "procedures/diagnostics/ScotomaMap.h"
 #include "results/ResultRecordCodec.h"
 #include "support/TestHelpers.h"
 
@@ -156,15 +157,16 @@ TEST_F(ResultCaptureRunTest, ScotomaStoresAfterDirectionEightAndDrawsTheMap) {
     EXPECT_EQ(records.front().MarkPoints, points);
 
     EXPECT_TRUE(screenIsAsIf([&] {
-        run->DrawScotomaMap(QPolygon({{612, 384},
-                                      {572, 324},
-                                      {512, 276},
-                                      {452, 332},
-                                      {362, 384},
-                                      {472, 420},
-                                      {512, 434},
-                                      {560, 440}}),
-                            kHeight, kWidth);
+        DrawScotomaMap(state, *run,
+                       QPolygon({{612, 384},
+                                 {572, 324},
+                                 {512, 276},
+                                 {452, 332},
+                                 {362, 384},
+                                 {472, 420},
+                                 {512, 434},
+                                 {560, 440}}),
+                       kHeight, kWidth);
     }));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Timers that tick only when the test fires them, so a 15-second pause runs at once.
+// Timers that tick only when the test fires them, so a 15-second pause runs at once. A name
+// finds the timer made last under it.
 #include "platform/Timer.h"
 
 #include <QString>
@@ -12,6 +13,15 @@ namespace trelon::test {
 class FakeTimer : public Timer {
 public:
     explicit FakeTimer(int interval) : interval_(interval) {}
+    // A timer that dies (a procedure's clock when the next run's procedure replaces it) is no
+    // longer found under its name.
+    ~FakeTimer() override {
+        if (slot_ != nullptr && *slot_ == this) {
+            *slot_ = nullptr;
+        }
+    }
+    FakeTimer(const FakeTimer&) = delete;
+    FakeTimer& operator=(const FakeTimer&) = delete;
 
     void setInterval(int milliseconds) override { interval_ = milliseconds; }
     int interval() const override { return interval_; }
@@ -35,6 +45,8 @@ public:
     int starts() const { return starts_; }
 
 private:
+    friend class FakeTimerFactory;
+    FakeTimer** slot_ = nullptr;
     int interval_;
     bool active_ = false;
     int starts_ = 0;
@@ -45,13 +57,15 @@ class FakeTimerFactory : public TimerFactory {
 public:
     std::unique_ptr<Timer> createTimer(const char* name, int interval) override {
         auto timer = std::make_unique<FakeTimer>(interval);
-        timers_[name] = timer.get();
+        FakeTimer*& slot = timers_[name];
+        slot = timer.get();
+        timer->slot_ = &slot;
         return timer;
     }
     // The timer made under name; fails the test when there is none.
     FakeTimer& operator[](const std::string& name) {
         const auto found = timers_.find(name);
-        if (found == timers_.end()) {
+        if (found == timers_.end() || found->second == nullptr) {
             ADD_FAILURE() << "no timer named " << name;
             static FakeTimer missing(0);
             return missing;

@@ -15,7 +15,7 @@
 
 namespace trelon::test {
 
-inline std::unique_ptr<Procedure> makeTestedProcedure(ProcedureKind kind, StimulusRun& run,
+inline std::unique_ptr<Procedure> makeTestedProcedure(ProcedureKind kind, RunServices& run,
                                                       SharedState& state,
                                                       const PlatformSeams& seams) {
     using K = ProcedureKind;

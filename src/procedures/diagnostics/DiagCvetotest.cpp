@@ -3,7 +3,6 @@
 #include "display/Canvas.h"
 #include "display/Surface.h"
 #include "platform/Cursor.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/SceneConversions.h"
 
@@ -60,6 +59,10 @@ void disk(Canvas& canvas, int x, int y, int r, ColourWord colour) {
 
 } // namespace
 
+DiagCvetotest::DiagCvetotest(ProcedureKind kind, RunServices& frame, SharedState& state,
+                             const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, ProcedureTraits{}) {}
+
 void DiagCvetotest::composeScene() {
     const QSize size = client();
     const int w = size.width();
@@ -113,22 +116,22 @@ void DiagCvetotest::composeScene() {
 }
 
 void DiagCvetotest::enterKey() {
-    window().CloseWindow();
+    frame().CloseWindow();
 }
 
 void DiagCvetotest::mouseDown(Qt::MouseButton /*button*/, int x, int /*y*/) {
     clickX_ = x;
     if (runState().ResultShown) {
-        window().CloseWindow();
+        frame().CloseWindow();
     } else {
         // A click outside the seven fields captures nothing and the run goes on.
-        window().CaptureResult();
+        frame().CaptureResult();
     }
 }
 
 bool DiagCvetotest::prepareCapture() {
     // Outside the seven fields there is no vision type to name.
-    field_ = colourTestField(clickX_, window().screenSize().width());
+    field_ = colourTestField(clickX_, frame().screenSize().width());
     visionText_ = colourTestVisionText(field_, session().FilterPosition);
     return visionText_.has_value();
 }

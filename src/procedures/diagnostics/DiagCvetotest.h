@@ -10,16 +10,17 @@ namespace trelon {
 
 class DiagCvetotest final : public Procedure {
 public:
-    using Procedure::Procedure;
+    DiagCvetotest(ProcedureKind kind, RunServices& frame, SharedState& state,
+                  const PlatformSeams& seams);
 
     // The x of the click that answered.
     int ClickX() const { return clickX_; }
 
-protected:
     void composeScene() override;
     void enterKey() override;
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    bool mouseMovesActiveFigure() const override { return false; }
+    // No figure follows the mouse.
+    void mouseMove(int /*x*/, int /*y*/) override {}
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 

@@ -2,7 +2,6 @@
 
 #include "display/Surface.h"
 #include "platform/Cursor.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
@@ -17,11 +16,21 @@ namespace {
 
 constexpr int kFuziaMargin = 2;
 
+ProcedureTraits diagFuziaTraits() {
+    ProcedureTraits traits;
+    traits.clickAfterResultCloses = true;
+    return traits;
+}
+
 } // namespace
+
+DiagFuzia::DiagFuzia(ProcedureKind kind, RunServices& frame, SharedState& state,
+                     const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, diagFuziaTraits()) {}
 
 void DiagFuzia::start() {
     seams().cursor.hide();
-    window().BuildScene();
+    frame().BuildScene();
 }
 
 void DiagFuzia::composeScene() {
@@ -88,11 +97,11 @@ void DiagFuzia::composeScene() {
 }
 
 void DiagFuzia::homeKey() {
-    window().RestartStep();
+    frame().RestartStep();
 }
 
 void DiagFuzia::enterKey() {
-    window().CaptureResult();
+    frame().CaptureResult();
 }
 
 void DiagFuzia::arrowKey(int key, bool shift) {
@@ -100,7 +109,7 @@ void DiagFuzia::arrowKey(int key, bool shift) {
     const SessionParams& session = this->session();
     const int variant = session.ObjectNumber;
     const int h = fusionDirection(variant, session.FilterPosition);
-    const int width = window().screenSize().width();
+    const int width = frame().screenSize().width();
 
     if (variant == 1 || variant == 2) {
         if (key != Qt::Key_Up) {
@@ -121,7 +130,7 @@ void DiagFuzia::arrowKey(int key, bool shift) {
     }
     // The images have crossed: the press answers instead of moving.
     if (fusionImagesCrossed(variant, session.FilterPosition, run.BlueRect, run.RedRect)) {
-        window().CaptureResult();
+        frame().CaptureResult();
         return;
     }
     // The figures move in turn; ActiveFigure is the one that moved last.
@@ -138,7 +147,7 @@ void DiagFuzia::arrowKey(int key, bool shift) {
 }
 
 void DiagFuzia::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
-    window().CaptureResult();
+    frame().CaptureResult();
 }
 
 CapturedValues DiagFuzia::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {

@@ -9,17 +9,17 @@ namespace trelon {
 
 class DiagFuzia final : public Procedure {
 public:
-    using Procedure::Procedure;
+    DiagFuzia(ProcedureKind kind, RunServices& frame, SharedState& state,
+              const PlatformSeams& seams);
 
-protected:
     void start() override;
     void composeScene() override;
     void homeKey() override;
     void enterKey() override;
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return true; }
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    bool mouseMovesActiveFigure() const override { return false; }
+    // No figure follows the mouse.
+    void mouseMove(int /*x*/, int /*y*/) override {}
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 };
 

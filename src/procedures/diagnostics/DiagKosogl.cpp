@@ -5,8 +5,8 @@
 #include "display/Surface.h"
 #include "platform/Cursor.h"
 #include "platform/Dialogs.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
+#include "stimulus/FigureSizes.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 #include "stimulus/SceneConversions.h"
@@ -18,12 +18,25 @@ namespace trelon {
 
 namespace {
 
-constexpr int kKosoglMargin = 2;
 constexpr int kTickThickness = 6;
-// The smaller of the two sizes of the set-up screen's "Размер".
-constexpr double kSmallSize = 0.75;
+
+// The scale has one figure, moved on the screen itself: Alt moves no other one, and a shown
+// result waits for Enter.
+ProcedureTraits diagKosoglTraits(const SessionParams& session) {
+    const bool picture = session.ObjectNumber != kAngleScaleObject;
+    ProcedureTraits traits;
+    traits.move.composeOnScreen = !picture;
+    traits.altMovesOtherFigure = picture;
+    traits.clickAfterResultCloses = picture;
+    traits.recentringTopMargin = 36;
+    return traits;
+}
 
 } // namespace
+
+DiagKosogl::DiagKosogl(ProcedureKind kind, RunServices& frame, SharedState& state,
+                       const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, diagKosoglTraits(state.session)) {}
 
 bool DiagKosogl::isScale() const {
     return session().ObjectNumber == kAngleScaleObject;
@@ -147,7 +160,7 @@ void DiagKosogl::enterKey() {
 
 void DiagKosogl::arrowKey(int key, bool shift) {
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
-    window().MoveFigure(move.dx, move.dy);
+    frame().MoveFigure(move.dx, move.dy);
 }
 
 void DiagKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
@@ -160,28 +173,25 @@ void DiagKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
 }
 
 void DiagKosogl::click() {
+    endFlickerByClick();
     if (runState().Touched || isScale()) {
         return;
     }
     pickOrDropFigure(true);
 }
 
-void DiagKosogl::moveByMouse(FigureMove move) {
-    if (isScale()) {
-        move = keepScaleAxis(move, runState().VerticalPhase);
-    }
-    // The scale has no second figure to move.
-    moveKeepingMargins(move, !isScale());
+void DiagKosogl::mouseMove(int x, int y) {
+    followPointer(x, y, [this](FigureMove move) {
+        if (isScale()) {
+            move = keepScaleAxis(move, runState().VerticalPhase);
+        }
+        // The scale has no second figure to move.
+        moveKeepingMargins(move, !isScale());
+    });
 }
 
 FigureMove DiagKosogl::clampMove(FigureMove move) {
     return isScale() ? keepScaleAxis(move, runState().VerticalPhase) : move;
-}
-
-MoveRules DiagKosogl::moveRules() const {
-    MoveRules rules;
-    rules.composeOnScreen = isScale();
-    return rules;
 }
 
 void DiagKosogl::answer() {
@@ -190,14 +200,14 @@ void DiagKosogl::answer() {
     if (run.VerticalPhase && run.ResultShown) {
         // The horizontal value is on the screen: the vertical measurement starts.
         display.AuxSurface.reset();
-        window().BuildScene();
+        frame().BuildScene();
         return;
     }
     if (run.ResultShown) {
-        window().CloseWindow();
+        frame().CloseWindow();
         return;
     }
-    window().CaptureResult();
+    frame().CaptureResult();
     display.AuxSurface.reset();
 }
 

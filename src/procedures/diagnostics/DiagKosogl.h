@@ -9,20 +9,16 @@ namespace trelon {
 
 class DiagKosogl final : public Procedure {
 public:
-    using Procedure::Procedure;
+    DiagKosogl(ProcedureKind kind, RunServices& frame, SharedState& state,
+               const PlatformSeams& seams);
 
-protected:
     void composeScene() override;
-    bool altMovesOtherFigure() const override { return !isScale(); }
     void enterKey() override;
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return !isScale(); }
     void mouseDown(Qt::MouseButton button, int x, int y) override;
     void click() override;
-    void moveByMouse(FigureMove move) override;
-    int recentringTopMargin() const override { return 36; }
+    void mouseMove(int x, int y) override;
     FigureMove clampMove(FigureMove move) override;
-    MoveRules moveRules() const override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:

@@ -1,10 +1,11 @@
 #include "procedures/diagnostics/DiagScotoma.h"
 
+#include "procedures/diagnostics/ScotomaMap.h"
+
 #include "display/Canvas.h"
 #include "display/Surface.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/SceneConversions.h"
@@ -22,11 +23,26 @@ constexpr int kPauseMs = 100;
 constexpr int kLastDirection = 8;
 constexpr int kDirectionsDone = 9;
 
+ProcedureTraits diagScotomaTraits() {
+    ProcedureTraits traits;
+    traits.move.keepToDirection = true;
+    traits.move.composeOnScreen = true;
+    traits.countsSteps = true;
+    traits.clickAfterResultCloses = true;
+    // The pause between two directions.
+    traits.clockPausesAnswers = true;
+    return traits;
+}
+
 } // namespace
+
+DiagScotoma::DiagScotoma(ProcedureKind kind, RunServices& frame, SharedState& state,
+                         const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, diagScotomaTraits()) {}
 
 void DiagScotoma::start() {
     runState().StepNo = 1;
-    window().BuildScene();
+    frame().BuildScene();
 }
 
 void DiagScotoma::composeScene() {
@@ -62,9 +78,8 @@ void DiagScotoma::composeScene() {
     canvas.reset();
 
     const ScotomaArrow arrow = scotomaArrow(run.StepNo, sizes, size);
-    if (!arrow.box.isEmpty() &&
-        window().DrawPolygonSurface(arrow.points, state().roles.ColorRed, arrow.box.width(),
-                                    arrow.box.height())) {
+    if (!arrow.box.isEmpty() && DrawPolygonSurface(state(), arrow.points, state().roles.ColorRed,
+                                                   arrow.box.width(), arrow.box.height())) {
         screen->bltFast(arrow.box.left(), arrow.box.top(), *state().display.AuxSurface);
     }
     run.RedRect = arrow.box.isEmpty() ? kEmptyFigureRect : figureBox(arrow.box);
@@ -72,17 +87,11 @@ void DiagScotoma::composeScene() {
     run.ActiveFigure = FigureNone;
     parkHiddenCursor(arrow.box.topLeft());
     // The arrow becomes movable 100 ms later, so the pointer's jump moves nothing.
-    run.SavedActiveFigure = FigureRed;
-    window().TimerMove().start();
-}
-
-bool DiagScotoma::answersPaused() const {
-    // The pause between two directions.
-    return window().Timer2().isActive();
+    frame().restFigure(FigureRed);
 }
 
 void DiagScotoma::homeKey() {
-    window().RestartStep();
+    frame().RestartStep();
 }
 
 void DiagScotoma::enterKey() {
@@ -90,47 +99,40 @@ void DiagScotoma::enterKey() {
 }
 
 void DiagScotoma::arrowKey(int key, bool shift) {
-    // The mark keeps to its direction's line (moveRules), so on a diagonal Right and Left move
+    // The mark keeps to its direction's line (its move rules), so on a diagonal Right and Left move
     // it along the diagonal to the right or left, Up and Down upwards or downwards.
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
-    window().MoveFigure(move.dx, move.dy);
+    frame().MoveFigure(move.dx, move.dy);
 }
 
 void DiagScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
     RunState& run = runState();
     if (run.StepNo == kDirectionsDone) {
-        window().CloseWindow();
+        frame().CloseWindow();
         run.StepNo = 0;
     } else {
         answer(true);
     }
 }
 
-bool DiagScotoma::mouseMoveIgnored() const {
+void DiagScotoma::mouseMove(int x, int y) {
     // The mark waits for TimerMove after the scene moved the pointer.
-    return window().TimerMove().isActive();
-}
-
-void DiagScotoma::moveByMouse(FigureMove move) {
-    const RunState& run = runState();
-    if (scotomaDiagonalRefused(run.StepNo, restrictToDirection(move, run.StepNo), run.RedRect,
-                               window().screenSize().height())) {
+    if (frame().figureResting()) {
         return;
     }
-    Procedure::moveByMouse(move);
+    followPointer(x, y, [this](FigureMove move) {
+        const RunState& run = runState();
+        if (!scotomaDiagonalRefused(run.StepNo, restrictToDirection(move, run.StepNo), run.RedRect,
+                                    frame().screenSize().height())) {
+            moveNearEdge(move);
+        }
+    });
 }
 
-void DiagScotoma::procedureClockTick() {
+void DiagScotoma::clockTick() {
     // The pause after a click ends: the next direction.
-    window().Timer2().stop();
-    window().BuildScene();
-}
-
-MoveRules DiagScotoma::moveRules() const {
-    MoveRules rules;
-    rules.keepToDirection = true;
-    rules.composeOnScreen = true;
-    return rules;
+    clock().stop();
+    frame().BuildScene();
 }
 
 void DiagScotoma::answer(bool byClick) {
@@ -140,20 +142,20 @@ void DiagScotoma::answer(bool byClick) {
         return;
     }
     // Stores this direction; after the last one the map is drawn and the record appended.
-    window().CaptureResult();
+    frame().CaptureResult();
     if (direction == kLastDirection) {
         run.StepNo = kDirectionsDone;
         return;
     }
     run.StepNo = static_cast<std::int16_t>(direction + 1);
     if (byClick) {
-        // The next scene waits 100 ms (procedureClockTick), so the click's release moves
+        // The next scene waits 100 ms (clockTick), so the click's release moves
         // nothing.
-        window().Timer2().setInterval(kPauseMs);
-        window().Timer2().start();
+        clock().setInterval(kPauseMs);
+        clock().start();
     } else {
         run.ResultShown = false;
-        window().BuildScene();
+        frame().BuildScene();
     }
 }
 
@@ -170,7 +172,8 @@ CapturedValues DiagScotoma::captureValues(const CaptureGeometry& at, const Degre
         captured.recordComplete = false;
         captured.sound = QStringLiteral("1sec.wav");
     } else {
-        window().DrawScotomaMap(scotomaOutline(session()), at.client.height(), at.client.width());
+        DrawScotomaMap(state(), frame(), scotomaOutline(session()), at.client.height(),
+                       at.client.width());
         run.StepNo = kDirectionsDone;
     }
     return captured;

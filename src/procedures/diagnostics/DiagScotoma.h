@@ -9,22 +9,17 @@ namespace trelon {
 
 class DiagScotoma final : public Procedure {
 public:
-    using Procedure::Procedure;
+    DiagScotoma(ProcedureKind kind, RunServices& frame, SharedState& state,
+                const PlatformSeams& seams);
 
-protected:
     void start() override;
     void composeScene() override;
-    bool answersPaused() const override;
-    bool countsSteps() const override { return true; }
     void homeKey() override;
     void enterKey() override;
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return true; }
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    bool mouseMoveIgnored() const override;
-    void moveByMouse(FigureMove move) override;
-    void procedureClockTick() override;
-    MoveRules moveRules() const override;
+    void mouseMove(int x, int y) override;
+    void clockTick() override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 

@@ -2,7 +2,6 @@
 
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
@@ -41,9 +40,13 @@ int towards(int gap, int p) {
 
 } // namespace
 
+TrenBifics::TrenBifics(ProcedureKind kind, RunServices& frame, SharedState& state,
+                       const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, fusionTrainingTraits()) {}
+
 void TrenBifics::start() {
     seams().cursor.hide();
-    window().BuildScene();
+    frame().BuildScene();
 }
 
 void TrenBifics::composeScene() {
@@ -52,18 +55,18 @@ void TrenBifics::composeScene() {
 
 void TrenBifics::homeKey() {
     // The training starts again from the aligned picture, its oscillation stopped.
-    window().Timer2().stop();
+    clock().stop();
     RunState& run = runState();
     session().BifixPhase = 1;
     run.SwingIn = true;
     run.SwingInTravel = 0;
     run.SwingOutTravel = 0;
-    window().RestartStep();
+    frame().RestartStep();
 }
 
 void TrenBifics::enterKey() {
-    window().Timer2().stop();
-    window().CaptureResult();
+    clock().stop();
+    frame().CaptureResult();
 }
 
 void TrenBifics::arrowKey(int key, bool shift) {
@@ -77,7 +80,7 @@ void TrenBifics::arrowKey(int key, bool shift) {
     RunState& run = runState();
     const int h = fusionDirection(variant, session.FilterPosition);
     const int step = shift ? 5 : 1;
-    const int width = window().screenSize().width();
+    const int width = frame().screenSize().width();
     if (fusionMoveBlocked(run.BlueRect, h * step, step, run.EdgeMargin, width) ||
         fusionMoveBlocked(run.RedRect, -h * step, step, run.EdgeMargin, width)) {
         return;
@@ -86,22 +89,22 @@ void TrenBifics::arrowKey(int key, bool shift) {
 }
 
 void TrenBifics::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
-    if (window().Timer2().isActive()) {
-        window().Timer2().stop();
-        window().CaptureResult();
+    if (clock().isActive()) {
+        clock().stop();
+        frame().CaptureResult();
         return;
     }
     startOscillation();
 }
 
-void TrenBifics::mouseMoved(int x, int y) {
+void TrenBifics::mouseMove(int x, int y) {
     RunState& run = runState();
     // Suspended after a push of the cursor.
     if (run.ActiveFigure == FigureNone) {
         return;
     }
     // The first event after the scene put the cursor at the centre only arms the mouse.
-    if (window().Timer2().isActive() || !run.MouseArmed || QPoint(x, y) == centre()) {
+    if (clock().isActive() || !run.MouseArmed || QPoint(x, y) == centre()) {
         run.MouseArmed = true;
         return;
     }
@@ -115,7 +118,7 @@ void TrenBifics::mouseMoved(int x, int y) {
     } else if (phase == 3) {
         move.dx = 0;
     }
-    const QSize client = window().screenSize();
+    const QSize client = frame().screenSize();
     const FigureMove opposite{-move.dx, -move.dy};
     if (move == FigureMove{} ||
         mouseMoveHitsMargin(run.BlueRect, move, kMouseMargin, client).any() ||
@@ -130,13 +133,11 @@ void TrenBifics::mouseMoved(int x, int y) {
         // push itself moves nothing); the figures rest until TimerMove.
         run.LastCursor = {x + move.dx, y + move.dy};
         seams().cursor.setPosition(QPoint(x + move.dx, y + move.dy));
-        run.SavedActiveFigure = run.ActiveFigure;
-        run.ActiveFigure = FigureNone;
-        window().TimerMove().start();
+        frame().restFigure(run.ActiveFigure);
     }
 }
 
-void TrenBifics::procedureClockTick() {
+void TrenBifics::clockTick() {
     const std::optional<FigureMove> converging = convergingStep();
     if (!converging) {
         return;
@@ -165,21 +166,15 @@ void TrenBifics::procedureClockTick() {
         step.dy = -step.dy;
     }
     // At the left or right edge the oscillation halts without a result.
-    const int width = window().screenSize().width();
+    const int width = frame().screenSize().width();
     for (const FigureRect& box :
          {shifted(run.RedRect, step), shifted(run.BlueRect, {-step.dx, -step.dy})}) {
         if (box.Left < run.EdgeMargin || box.Right > width - 1 - run.EdgeMargin) {
-            window().Timer2().stop();
+            clock().stop();
             return;
         }
     }
     movePair(step);
-}
-
-MoveRules TrenBifics::moveRules() const {
-    MoveRules rules;
-    rules.flickerDecides = true;
-    return rules;
 }
 
 CapturedValues TrenBifics::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {
@@ -197,8 +192,8 @@ void TrenBifics::startOscillation() {
     session().StepPixels = state().settings.ShagKoleban;
     convergeX_ = run.BlueRect.Left < run.RedRect.Left;
     convergeY_ = run.BlueRect.Top < run.RedRect.Top;
-    window().Timer2().setInterval(session().MoveInterval);
-    window().Timer2().start();
+    clock().setInterval(session().MoveInterval);
+    clock().start();
 }
 
 std::optional<FigureMove> TrenBifics::convergingStep() {
@@ -210,8 +205,8 @@ std::optional<FigureMove> TrenBifics::convergingStep() {
     const bool alignedX = gapX < kAligned;
     const bool alignedY = gapY < kAligned;
     if ((alignedX && alignedY) || (phase == 2 && alignedX) || (phase == 3 && alignedY)) {
-        window().Timer2().stop();
-        window().CaptureResult();
+        clock().stop();
+        frame().CaptureResult();
         return std::nullopt;
     }
     if (phase == 2) {

@@ -10,20 +10,18 @@ namespace trelon {
 
 class TrenBifics final : public Procedure {
 public:
-    using Procedure::Procedure;
+    TrenBifics(ProcedureKind kind, RunServices& frame, SharedState& state,
+               const PlatformSeams& seams);
 
-protected:
     void start() override;
     void composeScene() override;
     void homeKey() override;
     void enterKey() override;
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return true; }
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    bool mouseMovesActiveFigure() const override { return false; }
-    void mouseMoved(int x, int y) override;
-    void procedureClockTick() override;
-    MoveRules moveRules() const override;
+    // The pointer moves the pair apart or together.
+    void mouseMove(int x, int y) override;
+    void clockTick() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:

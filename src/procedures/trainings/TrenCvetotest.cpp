@@ -2,7 +2,6 @@
 
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/InputRules.h"
 
@@ -20,18 +19,22 @@ bool atSideEdge(const FigureRect& box, int margin, int width) {
 
 } // namespace
 
+TrenCvetotest::TrenCvetotest(ProcedureKind kind, RunServices& frame, SharedState& state,
+                             const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, fusionTrainingTraits()) {}
+
 void TrenCvetotest::start() {
     seams().cursor.hide();
-    window().BuildScene();
+    frame().BuildScene();
 }
 
 void TrenCvetotest::composeScene() {
-    window().Timer2().stop();
+    clock().stop();
     composeFusionObjectScene();
 }
 
 void TrenCvetotest::homeKey() {
-    window().RestartStep();
+    frame().RestartStep();
 }
 
 void TrenCvetotest::enterKey() {
@@ -46,7 +49,7 @@ void TrenCvetotest::arrowKey(int key, bool shift) {
     run.Touched = true;
     const int h = blueDirection();
     const int step = shift ? 5 : 1;
-    const int width = window().screenSize().width();
+    const int width = frame().screenSize().width();
     if (fusionMoveBlocked(run.BlueRect, h * step, step, run.EdgeMargin, width) ||
         fusionMoveBlocked(run.RedRect, -h * step, step, run.EdgeMargin, width)) {
         return;
@@ -56,7 +59,7 @@ void TrenCvetotest::arrowKey(int key, bool shift) {
 }
 
 void TrenCvetotest::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
-    Timer& drift = window().Timer2();
+    Timer& drift = clock();
     if (drift.isActive() || runState().Touched) {
         answer();
         return;
@@ -66,13 +69,13 @@ void TrenCvetotest::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) 
     drift.start();
 }
 
-void TrenCvetotest::procedureClockTick() {
+void TrenCvetotest::clockTick() {
     RunState& run = runState();
-    const int width = window().screenSize().width();
+    const int width = frame().screenSize().width();
     if (atSideEdge(run.BlueRect, run.EdgeMargin, width) ||
         atSideEdge(run.RedRect, run.EdgeMargin, width)) {
         // Held at the edge: the clock stops without a result.
-        window().Timer2().stop();
+        clock().stop();
         return;
     }
     if (run.BlueRect.Left <= kDriftEnd || run.RedRect.Left <= kDriftEnd) {
@@ -91,14 +94,8 @@ int TrenCvetotest::blueDirection() const {
 }
 
 void TrenCvetotest::answer() {
-    window().Timer2().stop();
-    window().CaptureResult();
-}
-
-MoveRules TrenCvetotest::moveRules() const {
-    MoveRules rules;
-    rules.flickerDecides = true;
-    return rules;
+    clock().stop();
+    frame().CaptureResult();
 }
 
 CapturedValues TrenCvetotest::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {

@@ -7,9 +7,9 @@ namespace trelon {
 
 class TrenCvetotest final : public Procedure {
 public:
-    using Procedure::Procedure;
+    TrenCvetotest(ProcedureKind kind, RunServices& frame, SharedState& state,
+                  const PlatformSeams& seams);
 
-protected:
     void start() override;
     // The object fused at the centre.
     void composeScene() override;
@@ -17,13 +17,12 @@ protected:
     void enterKey() override;
     // Up moves the images apart (or together) by hand.
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return true; }
     // Starts the drift, or answers.
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    bool mouseMovesActiveFigure() const override { return false; }
+    // No figure follows the mouse.
+    void mouseMove(int /*x*/, int /*y*/) override {}
     // One step of the drift.
-    void procedureClockTick() override;
-    MoveRules moveRules() const override;
+    void clockTick() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 
 private:

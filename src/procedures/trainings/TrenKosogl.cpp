@@ -4,10 +4,11 @@
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "procedures/trainings/AlignmentSteps.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
+#include "stimulus/FigureSizes.h"
+#include "stimulus/FlickerPeriods.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 
@@ -17,9 +18,6 @@ namespace trelon {
 
 namespace {
 
-constexpr int kKosoglMargin = 2;
-// The smaller of the two sizes of the set-up screen's "Размер".
-constexpr double kSmallSize = 0.75;
 constexpr int kFlickerTickMs = 100;
 constexpr int kSecondMs = 1000;
 // The uniform mode with flicker looks at the clock this often, so the steps keep their
@@ -30,31 +28,28 @@ constexpr int kSecondsPerPauseBeep = 5; // "5Sec.wav" in the mode with pauses
 
 enum WorkMode { Manual = 0, WithPauses = 1, Uniform = 2 };
 
-// The flicker period of the frequency chosen on the set-up screen (its item's caption in
-// hertz); 0 for none.
-std::uint16_t flickerPeriodOf(std::uint16_t hertz) {
-    switch (hertz) {
-    case 1:
-        return 1000;
-    case 2:
-        return 600;
-    case 4:
-        return 400;
-    case 6:
-        return 250;
-    case 8:
-        return 100;
-    default:
-        return 0;
-    }
+ProcedureTraits trenKosoglTraits() {
+    ProcedureTraits traits;
+    traits.move.flickerDecides = true;
+    traits.keysToggleFlicker = true;
+    traits.altMovesOtherFigure = true;
+    traits.clickAfterResultCloses = true;
+    traits.recentringTopMargin = 36;
+    // The automatic modes end the run themselves once aligned.
+    traits.flickerStopsAtTarget = false;
+    return traits;
 }
 
 } // namespace
 
+TrenKosogl::TrenKosogl(ProcedureKind kind, RunServices& frame, SharedState& state,
+                       const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, trenKosoglTraits()) {}
+
 void TrenKosogl::start() {
-    window().BuildScene();
+    frame().BuildScene();
     // The flicker clock the scene started waits for a figure to be picked.
-    window().TimerM().stop();
+    frame().stopFlickerClock();
 }
 
 void TrenKosogl::composeScene() {
@@ -78,7 +73,7 @@ void TrenKosogl::composeScene() {
     // The manual mode counts seconds in the time box from the start.
     if (session.WorkMode == Manual) {
         run.ElapsedSeconds = 0;
-        window().ShowTimeBox(0);
+        frame().ShowTimeBox(0);
     }
 
     // AuxSurface keeps the full scene the flicker restores from.
@@ -95,8 +90,7 @@ void TrenKosogl::composeScene() {
     // Until a figure is picked the period holds the frequency in hertz.
     flickerHz_ = FlickerPeriodMs(session);
     if (flickerHz_ != 0) {
-        window().TimerM().setInterval(kFlickerTickMs);
-        window().TimerM().start();
+        frame().startFlickerClock(kFlickerTickMs);
     }
 
     takeStartSnapshot();
@@ -125,7 +119,7 @@ void TrenKosogl::enterKey() {
 
 void TrenKosogl::arrowKey(int key, bool shift) {
     const FigureMove move = arrowMove(key, arrowStep(key, shift));
-    window().MoveFigure(move.dx, move.dy);
+    frame().MoveFigure(move.dx, move.dy);
 }
 
 void TrenKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
@@ -146,31 +140,33 @@ void TrenKosogl::mouseDown(Qt::MouseButton button, int /*x*/, int /*y*/) {
 
 void TrenKosogl::click() {
     RunState& run = runState();
+    if (run.FigurePicked) {
+        return;
+    }
+    endFlickerByClick();
     if (run.Touched) {
         return;
     }
     // With a flicker chosen the click sets its period and the figure is found on the full
     // scene, whatever the flicker hides now.
-    const std::uint16_t period = flickerPeriodOf(flickerHz_);
+    const std::uint16_t period = squintTrainingFlickerMs(flickerHz_);
     const bool picks = run.ActiveFigure == FigureNone;
     if (picks && period != 0) {
         FlickerPeriodMs(session()) = period;
         run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
-        window().TimerM().setInterval(kFlickerTickMs);
-        window().TimerM().start();
+        frame().startFlickerClock(kFlickerTickMs);
     }
     pickOrDropFigure(true, picks && period != 0);
 }
 
-bool TrenKosogl::mouseMoveIgnored() const {
-    return window().Timer2().isActive();
+void TrenKosogl::mouseMove(int x, int y) {
+    if (clock().isActive()) {
+        return;
+    }
+    followPointer(x, y, [this](FigureMove move) { moveKeepingMargins(move, true); });
 }
 
-void TrenKosogl::moveByMouse(FigureMove move) {
-    moveKeepingMargins(move, true);
-}
-
-void TrenKosogl::procedureClockTick() {
+void TrenKosogl::clockTick() {
     switch (session().WorkMode) {
     case Manual:
         manualTick();
@@ -182,19 +178,13 @@ void TrenKosogl::procedureClockTick() {
         uniformModeTick();
         break;
     default:
-        window().Timer2().stop();
+        clock().stop();
         break;
     }
 }
 
-MoveRules TrenKosogl::moveRules() const {
-    MoveRules rules;
-    rules.flickerDecides = true;
-    return rules;
-}
-
 bool TrenKosogl::prepareCapture() {
-    window().ShowWholeScene();
+    frame().ShowWholeScene();
     return true;
 }
 
@@ -226,7 +216,7 @@ void TrenKosogl::stepTowardsAlignment(FigureMove size) {
         y = -y;
     }
     if (x != 0 || y != 0) {
-        window().MoveFigure(x, y);
+        frame().MoveFigure(x, y);
     }
 }
 
@@ -241,33 +231,33 @@ bool TrenKosogl::endIfAligned() {
 
 void TrenKosogl::manualClick(Qt::MouseButton button) {
     RunState& run = runState();
-    Timer& clock = window().Timer2();
+    Timer& timer2 = clock();
     if (button == Qt::RightButton) {
         stopAndCapture();
-        window().ShowTimeBox(run.ElapsedSeconds);
+        frame().ShowTimeBox(run.ElapsedSeconds);
         return;
     }
-    if (clock.isActive()) {
+    if (timer2.isActive()) {
         run.ElapsedSeconds = 0;
-        window().ShowTimeBox(0);
+        frame().ShowTimeBox(0);
         return;
     }
     if (run.ActiveFigure == FigureNone) {
         return;
     }
     run.ElapsedSeconds = 0;
-    window().ShowTimeBox(0);
+    frame().ShowTimeBox(0);
     takeMovementStart();
-    clock.setInterval(kSecondMs);
-    clock.start();
+    timer2.setInterval(kSecondMs);
+    timer2.start();
 }
 
 void TrenKosogl::pauseModeClick() {
-    Timer& clock = window().Timer2();
-    if (clock.isActive()) {
-        clock.stop();
-        window().TimerM().stop();
-        window().ShowTimeBox(tickCount_);
+    Timer& timer2 = clock();
+    if (timer2.isActive()) {
+        timer2.stop();
+        frame().stopFlickerClock();
+        frame().ShowTimeBox(tickCount_);
         return;
     }
     if (runState().ActiveFigure == FigureNone) {
@@ -277,19 +267,19 @@ void TrenKosogl::pauseModeClick() {
     seams().cursor.hide();
     tickCount_ = 0;
     ticksRunning_ = 0;
-    clock.setInterval(kSecondMs);
-    clock.start();
+    timer2.setInterval(kSecondMs);
+    timer2.start();
 }
 
 void TrenKosogl::uniformModeClick() {
     RunState& run = runState();
-    Timer& clock = window().Timer2();
+    Timer& timer2 = clock();
     if (run.MouseArmed) {
-        clock.stop();
-        window().TimerM().stop();
+        timer2.stop();
+        frame().stopFlickerClock();
         return;
     }
-    if (run.ActiveFigure == FigureNone || clock.isActive()) {
+    if (run.ActiveFigure == FigureNone || timer2.isActive()) {
         return;
     }
     tickCount_ = 0;
@@ -299,17 +289,17 @@ void TrenKosogl::uniformModeClick() {
         const int now = seams().clock.millisecondsSinceMidnight();
         run.LastToggleTime = now;
         run.LastAutoMoveTime = now;
-        clock.setInterval(kFlickerStepTickMs);
+        timer2.setInterval(kFlickerStepTickMs);
     } else {
-        clock.setInterval(session().MoveInterval);
+        timer2.setInterval(session().MoveInterval);
     }
-    clock.start();
+    timer2.start();
 }
 
 void TrenKosogl::manualTick() {
     RunState& run = runState();
     ++run.ElapsedSeconds;
-    window().ShowTimeBox(run.ElapsedSeconds);
+    frame().ShowTimeBox(run.ElapsedSeconds);
     if (run.ElapsedSeconds % kSecondsPerBeep == 0) {
         PlayFeedbackSound(state(), seams().sound, QStringLiteral("1Sec.wav"));
     }
@@ -346,7 +336,7 @@ void TrenKosogl::uniformModeTick() {
             return;
         }
         run.LastAutoMoveTime = now;
-        window().ToggleFlickerIfDue();
+        frame().ToggleFlickerIfDue();
     }
     const Offset off = offsetFromAligned();
     stepTowardsAlignment(uniformStep(std::abs(off.dx), std::abs(off.dy), run.PathSlope));
@@ -354,10 +344,10 @@ void TrenKosogl::uniformModeTick() {
 }
 
 void TrenKosogl::stopAndCapture() {
-    window().Timer2().stop();
-    window().TimerM().stop();
+    clock().stop();
+    frame().stopFlickerClock();
     runState().FlickerOn = true;
-    window().CaptureResult();
+    frame().CaptureResult();
 }
 
 } // namespace trelon

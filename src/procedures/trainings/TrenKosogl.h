@@ -11,28 +11,20 @@ namespace trelon {
 
 class TrenKosogl final : public Procedure {
 public:
-    using Procedure::Procedure;
+    TrenKosogl(ProcedureKind kind, RunServices& frame, SharedState& state,
+               const PlatformSeams& seams);
 
-protected:
     void start() override;
     void composeScene() override;
-    bool keysToggleFlicker() const override { return true; }
-    bool altMovesOtherFigure() const override { return true; }
     void homeKey() override;
     void enterKey() override;
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return true; }
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    // Once a figure was picked, the clicks belong to the modes.
-    bool clickIgnored() const override { return runState().FigurePicked; }
+    // Once a figure was picked, the clicks belong to the modes (not even the flicker stops).
     void click() override;
     // While the procedure clock runs the mouse moves nothing.
-    bool mouseMoveIgnored() const override;
-    void moveByMouse(FigureMove move) override;
-    int recentringTopMargin() const override { return 36; }
-    void procedureClockTick() override;
-    bool flickerStopsAtTarget() const override { return false; }
-    MoveRules moveRules() const override;
+    void mouseMove(int x, int y) override;
+    void clockTick() override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 

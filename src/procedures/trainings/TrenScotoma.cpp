@@ -5,12 +5,14 @@
 #include "platform/Clock.h"
 #include "platform/Cursor.h"
 #include "platform/Timer.h"
-#include "procedures/StimulusRun.h"
 #include "state/SharedState.h"
 #include "stimulus/FeedbackSound.h"
+#include "stimulus/FigureSizes.h"
+#include "stimulus/FlickerPeriods.h"
 #include "stimulus/InputRules.h"
 #include "stimulus/PictureFiles.h"
 #include "stimulus/SceneConversions.h"
+#include "stimulus/ScotomaDirections.h"
 #include "stimulus/ScotomaEating.h"
 
 #include <algorithm>
@@ -27,29 +29,22 @@ constexpr int kPlane = 3;
 // Target scale by size item: "Большой", "Средний", "Маленький".
 constexpr std::array<double, 3> kTargetScales = {1.5, 1.2, 1.0};
 
-// The aeroplane's directions in degrees, by RadioGroupSamolet item; item + 1 is the
-// direction number.
-constexpr std::array<int, 8> kPlaneDegrees = {0, 90, 180, 270, 45, 135, 225, 315};
-
-// Where the figure of each direction starts (offset codes before PlaceFigure mirrors them
-// for the red image), the margin it keeps from the edges and its travel towards the centre
-// (signs of x and y).
+// Where the figure of each direction (ScotomaDirections.h) starts: offset codes before
+// PlaceFigure mirrors them for the red image, and the margin it keeps from the edges.
 struct DirectionStart {
     std::int32_t offsetX;
     std::int32_t offsetY;
     int edgeMargin;
-    int travelX;
-    int travelY;
 };
-constexpr std::array<DirectionStart, 8> kStarts = {{
-    {1000, 0, 2, -1, 0},     // 1: from the right edge, travels left
-    {0, -1000, 2, 0, 1},     // 2: from the top, travels down
-    {-1000, 0, 2, 1, 0},     // 3: from the left, travels right
-    {0, 1000, 10, 0, -1},    // 4: from the bottom, travels up
-    {900, -1000, 10, -1, 1}, // 5: from the top right, travels left and down
-    {-900, -1000, 10, 1, 1}, // 6: from the top left, travels right and down
-    {-900, 1000, 10, 1, -1}, // 7: from the bottom left, travels right and up
-    {900, 1000, 10, -1, -1}, // 8: from the bottom right, travels left and up
+constexpr std::array<DirectionStart, kScotomaDirectionCount> kStarts = {{
+    {1000, 0, 2},      // 1: from the right edge
+    {0, -1000, 2},     // 2: from the top
+    {-1000, 0, 2},     // 3: from the left
+    {0, 1000, 10},     // 4: from the bottom
+    {900, -1000, 10},  // 5: from the top right
+    {-900, -1000, 10}, // 6: from the top left
+    {-900, 1000, 10},  // 7: from the bottom left
+    {900, 1000, 10},   // 8: from the bottom right
 }};
 // A step onto new ground is taken back this far against the travel.
 constexpr int kPushBack = 4;
@@ -62,48 +57,13 @@ constexpr int kBarSpacing = 10;
 constexpr int kBeeLift = 30;
 
 bool validDirection(int direction) {
-    return direction >= 1 && direction <= 8;
+    return scotomaDirection(direction) != nullptr;
 }
 
-// The flicker period of a frequency of the set-up screen's list (hertz); 0 for none.
-std::uint16_t flickerPeriodOf(int hertz) {
-    switch (hertz) {
-    case 1:
-        return 1000;
-    case 2:
-        return 600;
-    case 4:
-        return 400;
-    case 6:
-        return 200;
-    case 8:
-        return 120;
-    default:
-        return 0;
-    }
-}
-
-// Directions whose leading edge is the figure's left (1, 5, 8), bottom (2), right (3, 6, 7)
-// or top (4).
-int leadingEdge(int direction, const FigureRect& box) {
-    switch (direction) {
-    case 1:
-    case 5:
-    case 8:
-        return box.Left;
-    case 2:
-        return box.Bottom;
-    case 4:
-        return box.Top;
-    default:
-        return box.Right;
-    }
-}
-
-// Whether an edge coordinate lies farther along the travel than point.
-bool farther(int direction, int edge, int point) {
-    const bool decreasing = direction == 1 || direction == 4 || direction == 5 || direction == 8;
-    return decreasing ? edge < point : edge > point;
+// The direction of a step; a number outside 1..8 moves as 3 (from the left) does.
+const ScotomaDirection& directionOf(int direction) {
+    const ScotomaDirection* d = scotomaDirection(direction);
+    return d != nullptr ? *d : kScotomaDirections[2];
 }
 
 const DirectionStart& startOf(int direction) {
@@ -114,19 +74,34 @@ std::uint16_t edge(int v) {
     return static_cast<std::uint16_t>(std::clamp(v, 0, 0xFFFF));
 }
 
+ProcedureTraits trenScotomaTraits() {
+    ProcedureTraits traits;
+    traits.move.keepToDirection = true;
+    traits.move.flickerDecides = true;
+    traits.keysToggleFlicker = true;
+    traits.countsSteps = true;
+    traits.clickAfterResultCloses = true;
+    traits.recentringTopMargin = 45;
+    return traits;
+}
+
 } // namespace
 
+TrenScotoma::TrenScotoma(ProcedureKind kind, RunServices& frame, SharedState& state,
+                         const PlatformSeams& seams)
+    : Procedure(kind, frame, state, seams, trenScotomaTraits()) {}
+
 void TrenScotoma::start() {
-    flickerPeriod_ = flickerPeriodOf(FlickerPeriodMs(session()));
+    flickerPeriod_ = scotomaTrainingFlickerMs(FlickerPeriodMs(session()));
     runState().StepNo = 1;
-    window().BuildScene();
+    frame().BuildScene();
 }
 
 void TrenScotoma::composeScene() {
     RunState& run = runState();
     SessionParams& session = this->session();
-    window().Timer2().stop();
-    window().TimerM().stop();
+    clock().stop();
+    frame().stopFlickerClock();
     seams().cursor.hide();
     session.PauseSeconds = 0;
     run.FlickerOn = true;
@@ -147,9 +122,7 @@ void TrenScotoma::composeScene() {
     const FigureRect& figure = run.RedRect;
     parkHiddenCursor(QPoint((figure.Left + figure.Right) / 2, figure.Top));
     // The figure becomes movable 100 ms later, so the pointer's jump moves nothing.
-    run.ActiveFigure = FigureNone;
-    run.SavedActiveFigure = FigureRed;
-    window().TimerMove().start();
+    frame().restFigure(FigureRed);
 }
 
 FigureRect TrenScotoma::placeTarget() {
@@ -203,9 +176,12 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
         session.PauseSeconds = 1; // marks the bee, which PlaceFigure lifts
     } else {
         scene.FigureScale = settings.PictureFactors[kScotomaPlaneFactor];
-        const auto item = std::find(kPlaneDegrees.begin(), kPlaneDegrees.end(), session.WorkMode);
+        // RadioGroupSamolet's degrees; an unknown value flies direction 1.
+        const auto item = std::find_if(
+            kScotomaDirections.begin(), kScotomaDirections.end(),
+            [&session](const ScotomaDirection& d) { return d.planeDegrees == session.WorkMode; });
         const auto index = static_cast<std::size_t>(
-            item == kPlaneDegrees.end() ? 0 : item - kPlaneDegrees.begin());
+            item == kScotomaDirections.end() ? 0 : item - kScotomaDirections.begin());
         run.StepNo = static_cast<std::int16_t>(index + 1);
         picture = QLatin1String(kScotomaPlanes[index]);
     }
@@ -215,24 +191,11 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
     scene.FigureOffsetX = start.offsetX;
     scene.FigureOffsetY = start.offsetY;
     run.EdgeMargin = start.edgeMargin;
-    switch (direction) {
-    case 2:
-        farthestPoint_ = target.Top;
-        break;
-    case 3:
-    case 7:
-        farthestPoint_ = target.Left;
-        break;
-    case 4:
-        farthestPoint_ = target.Bottom;
-        break;
-    case 6:
-        farthestPoint_ = roundPixels(c.y() - (c.y() - target.Left) / kRoot2);
-        break;
-    default: // 1, 5, 8
-        farthestPoint_ = target.Right;
-        break;
-    }
+    // The farthest point starts at the target's edge that faces the figure; direction 6
+    // starts it at the height on its diagonal that the target's left edge gives.
+    const ScotomaDirection& d = directionOf(direction);
+    farthestPoint_ = direction == 6 ? roundPixels(c.y() - (c.y() - target.Left) / kRoot2)
+                                    : leadingEdge(target, ScotomaDirection{-d.fromX, -d.fromY, 0});
     if (place(PlaceSplit, state().roles.ColorRed, picture) != PlaceResult::Placed) {
         return false;
     }
@@ -247,33 +210,15 @@ bool TrenScotoma::placeFigure(const FigureRect& target) {
     const int bottomTop = 2 * c.y() - fh - margin;
     const int squareLeft = c.x() + margin - c.y();
     const int squareRight = c.x() + c.y() - fh - margin;
-    QPoint at;
-    switch (direction) {
-    case 1:
-        at = QPoint(screen.width() - fw - margin, c.y() - fh / 2);
-        break;
-    case 2:
-        at = QPoint((screen.width() - fw) / 2, margin);
-        break;
-    case 3:
-        at = QPoint(margin, c.y() - fh / 2);
-        break;
-    case 4:
-        at = QPoint((screen.width() - fw) / 2, bottomTop);
-        break;
-    case 5:
-        at = QPoint(squareRight, margin);
-        break;
-    case 6:
-        at = QPoint(squareLeft, margin);
-        break;
-    case 7:
-        at = QPoint(squareLeft, bottomTop);
-        break;
-    default:
-        at = QPoint(squareRight, bottomTop);
-        break;
+    // The diagonals start in the square about the centre that the screen's height spans.
+    int x = (screen.width() - fw) / 2;
+    if (d.diagonal()) {
+        x = d.fromX > 0 ? squareRight : squareLeft;
+    } else if (d.fromX != 0) {
+        x = d.fromX > 0 ? screen.width() - fw - margin : margin;
     }
+    const int y = d.fromY < 0 ? margin : d.fromY > 0 ? bottomTop : c.y() - fh / 2;
+    const QPoint at(x, y);
     FigureRect& box = run.RedRect;
     box = {edge(at.x()), edge(at.x() + fw), edge(at.y()), edge(at.y() + fh)};
     if (object == kBee) {
@@ -289,16 +234,15 @@ void TrenScotoma::startFlicker() {
         return;
     }
     run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
-    window().TimerM().setInterval(kFlickerClockMs);
-    window().TimerM().start();
-    window().Timer2().setInterval(flickerPeriod_);
-    window().Timer2().start();
+    frame().startFlickerClock(kFlickerClockMs);
+    clock().setInterval(flickerPeriod_);
+    clock().start();
 }
 
 void TrenScotoma::keepFullScene() {
     DisplayObjects& display = state().display;
     display.AuxSurface.reset();
-    Surface* screen = window().primary();
+    Surface* screen = frame().primary();
     const QSize size = client();
     if (screen == nullptr || !display.DisplayDevice ||
         !succeeded(display.DisplayDevice->createOffscreenSurface(size.width(), size.height(),
@@ -309,7 +253,7 @@ void TrenScotoma::keepFullScene() {
 }
 
 void TrenScotoma::homeKey() {
-    window().RestartStep();
+    frame().RestartStep();
 }
 
 void TrenScotoma::enterKey() {
@@ -321,9 +265,9 @@ void TrenScotoma::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
 }
 
 void TrenScotoma::answer() {
-    window().Timer2().stop();
-    window().TimerM().stop();
-    window().CaptureResult();
+    clock().stop();
+    frame().stopFlickerClock();
+    frame().CaptureResult();
 }
 
 void TrenScotoma::arrowKey(int key, bool shift) {
@@ -336,49 +280,44 @@ void TrenScotoma::arrowKey(int key, bool shift) {
     const int cy = screenCentre().y();
     const bool topBelowMiddle = run.RedRect.Top > cy;
     const bool bottomAboveMiddle = run.RedRect.Bottom < cy;
+    const ScotomaDirection& d = directionOf(direction);
+    // A diagonal's x for a pixel upwards along its line; none on the straight ones.
+    const int upX = -d.fromX * d.fromY;
     FigureMove move;
     if (key == Qt::Key_Left || key == Qt::Key_Right) {
         move = arrowMove(key, s);
     } else if (key == Qt::Key_Up) {
         // Up goes along the travel line towards the top; on the lines that travel up only
         // while the figure is still below the middle.
-        static constexpr std::array<int, 8> kUpX = {0, 0, 0, 0, 1, -1, 1, -1};
-        const bool allowed =
-            direction == 2 || direction == 5 || direction == 6 ||
-            ((direction == 4 || direction == 7 || direction == 8) && topBelowMiddle);
-        if (allowed) {
-            move = {kUpX[static_cast<std::size_t>(direction - 1)] * s, -s};
+        if (d.fromY < 0 || (d.fromY > 0 && topBelowMiddle)) {
+            move = {upX * s, -s};
         }
     } else if (key == Qt::Key_Down) {
-        static constexpr std::array<int, 8> kDownX = {0, 0, 0, 0, -1, 1, -1, 1};
-        const bool allowed =
-            direction == 4 || direction == 7 || direction == 8 ||
-            ((direction == 2 || direction == 5 || direction == 6) && bottomAboveMiddle);
-        if (allowed) {
-            move = {kDownX[static_cast<std::size_t>(direction - 1)] * s, s};
+        if (d.fromY > 0 || (d.fromY < 0 && bottomAboveMiddle)) {
+            move = {-upX * s, s};
         }
     }
     if (move == FigureMove{}) {
         return;
     }
     const FigureRect before = run.RedRect;
-    window().MoveFigure(move.dx, move.dy);
+    frame().MoveFigure(move.dx, move.dy);
     if (!(run.RedRect == before)) {
         afterMove(before, false);
     }
 }
 
-bool TrenScotoma::mouseMoveIgnored() const {
-    // Past the target the figure runs away by itself.
-    return runState().TargetReached;
-}
-
-void TrenScotoma::moveByMouse(FigureMove move) {
-    const FigureRect before = runState().RedRect;
-    moveKeepingMargins(move, false);
-    if (!(runState().RedRect == before)) {
-        afterMove(before, true);
+void TrenScotoma::mouseMove(int x, int y) {
+    if (runState().TargetReached) {
+        return;
     }
+    followPointer(x, y, [this](FigureMove move) {
+        const FigureRect before = runState().RedRect;
+        moveKeepingMargins(move, false);
+        if (!(runState().RedRect == before)) {
+            afterMove(before, true);
+        }
+    });
 }
 
 void TrenScotoma::afterMove(const FigureRect& before, bool byMouse) {
@@ -389,15 +328,16 @@ void TrenScotoma::afterMove(const FigureRect& before, bool byMouse) {
     }
     eatTarget(before);
     const int direction = run.StepNo;
-    const int lead = leadingEdge(direction, run.RedRect);
-    newGround_ = farther(direction, lead, farthestPoint_);
+    const ScotomaDirection& d = directionOf(direction);
+    const int lead = leadingEdge(run.RedRect, d);
+    // Farther along the travel than the farthest point so far.
+    newGround_ = d.leadingSign() < 0 ? lead < farthestPoint_ : lead > farthestPoint_;
     if (newGround_) {
         farthestPoint_ = lead;
     }
     if (byMouse && newGround_) {
         // A step onto new ground is taken back by 4 pixels: the target is won slowly.
-        const DirectionStart& start = startOf(direction);
-        window().MoveFigure(-kPushBack * start.travelX, -kPushBack * start.travelY);
+        frame().MoveFigure(-kPushBack * d.travelX(), -kPushBack * d.travelY());
     }
 }
 
@@ -405,18 +345,10 @@ bool TrenScotoma::centreReached() const {
     const RunState& run = runState();
     const QPoint c = screenCentre();
     const FigureRect& box = run.RedRect;
-    switch (run.StepNo) {
-    case 1:
-    case 5:
-    case 8:
-        return box.Left - c.x() <= 1;
-    case 2:
-        return c.y() - box.Bottom < 2;
-    case 4:
-        return box.Top - c.y() <= 1;
-    default: // 3, 6, 7
-        return c.x() - box.Right < 2;
-    }
+    // The leading edge is at most a pixel short of the centre along the travel.
+    const ScotomaDirection& d = directionOf(run.StepNo);
+    const int centreCoordinate = d.travelX() != 0 ? c.x() : c.y();
+    return d.leadingSign() * (centreCoordinate - leadingEdge(box, d)) <= 1;
 }
 
 void TrenScotoma::reachCentre() {
@@ -428,9 +360,9 @@ void TrenScotoma::reachCentre() {
     }
     PlayFeedbackSound(state(), seams().sound, QStringLiteral("Verno.wav"));
     run.TargetReached = true;
-    window().Timer2().stop();
-    window().Timer2().setInterval(kRunAwayMs);
-    window().Timer2().start();
+    clock().stop();
+    clock().setInterval(kRunAwayMs);
+    clock().start();
 }
 
 void TrenScotoma::closeTrap() {
@@ -496,42 +428,37 @@ void TrenScotoma::eatTarget(const FigureRect& before) {
     }
 }
 
-void TrenScotoma::procedureClockTick() {
+void TrenScotoma::clockTick() {
     if (runState().TargetReached) {
         runAwayStep();
     } else {
-        window().ToggleFlickerIfDue();
+        frame().ToggleFlickerIfDue();
     }
 }
 
 void TrenScotoma::runAwayStep() {
     RunState& run = runState();
     const int direction = run.StepNo;
-    const QSize screen = window().screenSize();
+    const QSize screen = frame().screenSize();
     const FigureRect& box = run.RedRect;
+    // The figure runs on while its edge along the run (the vertical one on a diagonal) is
+    // 20 pixels inside the screen; leftwards, 10.
+    const ScotomaDirection& d = directionOf(direction);
     bool onScreen = false;
-    switch (direction) {
-    case 1:
-        onScreen = box.Left > 10;
-        break;
-    case 2:
-    case 5:
-    case 6:
+    if (d.travelY() > 0) {
         onScreen = box.Bottom < screen.height() - 20;
-        break;
-    case 3:
-        onScreen = box.Right < screen.width() - 20;
-        break;
-    default: // 4, 7, 8
+    } else if (d.travelY() < 0) {
         onScreen = box.Top > 20;
-        break;
+    } else if (d.travelX() < 0) {
+        onScreen = box.Left > 10;
+    } else {
+        onScreen = box.Right < screen.width() - 20;
     }
     const FigureRect before = box;
     if (onScreen) {
         const int step = state().scene.PictureWidth / 10;
-        const DirectionStart& start = startOf(direction);
         run.ActiveFigure = FigureRed;
-        window().MoveFigure(start.travelX * step, start.travelY * step);
+        frame().MoveFigure(d.travelX() * step, d.travelY() * step);
     }
     // A figure that can move no more (held at an edge or hidden by the flicker) ends the run
     // as well.
@@ -541,7 +468,7 @@ void TrenScotoma::runAwayStep() {
 }
 
 QPoint TrenScotoma::screenCentre() const {
-    const QSize screen = window().screenSize();
+    const QSize screen = frame().screenSize();
     return QPoint(screen.width() / 2, screen.height() / 2);
 }
 
@@ -563,15 +490,8 @@ FigureMove TrenScotoma::clampMove(FigureMove move) {
     return clampTravelAtTarget(move, run.StepNo, moving, target, screenCentre(), millimetre());
 }
 
-MoveRules TrenScotoma::moveRules() const {
-    MoveRules rules;
-    rules.keepToDirection = true;
-    rules.flickerDecides = true;
-    return rules;
-}
-
 bool TrenScotoma::prepareCapture() {
-    window().ShowWholeScene();
+    frame().ShowWholeScene();
     return true;
 }
 

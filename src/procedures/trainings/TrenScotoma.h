@@ -8,26 +8,21 @@ namespace trelon {
 
 class TrenScotoma final : public Procedure {
 public:
-    using Procedure::Procedure;
+    TrenScotoma(ProcedureKind kind, RunServices& frame, SharedState& state,
+                const PlatformSeams& seams);
 
-protected:
     void start() override;
     // The target at the centre, the figure at the start of its direction, the flicker.
     void composeScene() override;
-    bool keysToggleFlicker() const override { return true; }
-    bool countsSteps() const override { return true; }
     void homeKey() override;
     void enterKey() override;
     void arrowKey(int key, bool shift) override;
-    bool clickAfterResultCloses() const override { return true; }
     void mouseDown(Qt::MouseButton button, int x, int y) override;
-    bool mouseMoveIgnored() const override;
-    void moveByMouse(FigureMove move) override;
-    int recentringTopMargin() const override { return 45; }
+    // Past the target the figure runs away by itself; before it, it follows the pointer.
+    void mouseMove(int x, int y) override;
     // The flicker at its period; past the target, the run-away.
-    void procedureClockTick() override;
+    void clockTick() override;
     FigureMove clampMove(FigureMove move) override;
-    MoveRules moveRules() const override;
     bool prepareCapture() override;
     CapturedValues captureValues(const CaptureGeometry& at, const DegreeScale& scale) override;
 

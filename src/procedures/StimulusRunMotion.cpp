@@ -24,7 +24,7 @@ void StimulusRun::MoveFigure(int dx, int dy) {
     Procedure& procedure = this->procedure();
     const FigureMove move = procedure.clampMove({dx, dy});
     trelon::MoveFigure(state_, seams_.dialogs, host_.caption(), move.dx, move.dy,
-                       procedure.moveRules());
+                       procedure.traits().move);
 }
 
 void StimulusRun::ToggleFlicker() {
@@ -34,7 +34,7 @@ void StimulusRun::ToggleFlicker() {
 void StimulusRun::TimerMTimer() {
     FlickerClockTick(
         state_, seams_.clock.millisecondsSinceMidnight(), *timerM_, [this] { ToggleFlicker(); },
-        procedure().flickerStopsAtTarget());
+        procedure().traits().flickerStopsAtTarget);
     // The next tick comes when the next toggle is due, at most a tick of 100 ms away, so a
     // toggle is not late by up to a whole tick.
     if (timerM_->isActive() && FlickerPeriodMs(state_.session) != 0) {
@@ -42,6 +42,15 @@ void StimulusRun::TimerMTimer() {
             flickerWait(state_.run, state_.session, seams_.clock.millisecondsSinceMidnight());
         timerM_->setInterval(std::clamp(wait, 1, kFlickerTickMs));
     }
+}
+
+void StimulusRun::startFlickerClock(int tickMs) {
+    timerM_->setInterval(tickMs);
+    timerM_->start();
+}
+
+void StimulusRun::stopFlickerClock() {
+    timerM_->stop();
 }
 
 void StimulusRun::ShowWholeScene() {

@@ -26,6 +26,12 @@ std::int16_t otherFigure(std::int16_t figure) {
     return figure == FigureBlue ? FigureRed : FigureBlue;
 }
 
+// A pause between two steps takes no answer (a double click would otherwise close the
+// window and lose the steps measured so far).
+bool answersPaused(Procedure& procedure) {
+    return procedure.traits().clockPausesAnswers && procedure.clock().isActive();
+}
+
 } // namespace
 
 void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -39,13 +45,14 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
         return;
     }
     // A key press that falls due for a flicker toggle is spent on the toggle.
-    if (moveKey && procedure.keysToggleFlicker() && ToggleFlickerIfDue()) {
+    const ProcedureTraits& traits = procedure.traits();
+    if (moveKey && traits.keysToggleFlicker && ToggleFlickerIfDue()) {
         return;
     }
     // Alt moves the other figure for this key press.
     const std::int16_t held = run.ActiveFigure;
-    const bool swap = modifiers.testFlag(Qt::AltModifier) && held != FigureNone &&
-                      procedure.altMovesOtherFigure();
+    const bool swap =
+        modifiers.testFlag(Qt::AltModifier) && held != FigureNone && traits.altMovesOtherFigure;
     if (swap) {
         run.ActiveFigure = otherFigure(held);
     }
@@ -57,12 +64,12 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (key == Qt::Key_Home) {
         procedure.homeKey();
     } else if (isEnterKey(key)) {
-        if (!procedure.answersPaused()) {
+        if (!answersPaused(procedure)) {
             run.ActiveFigure = FigureNone;
             // The step number closes only the procedures that count steps, so a number left
             // by an earlier run cannot close another procedure before its answer.
             if ((run.ResultShown && !run.VerticalPhase) ||
-                (procedure.countsSteps() && run.StepNo == 9)) {
+                (traits.countsSteps && run.StepNo == 9)) {
                 host_.closeWindow();
                 run.StepNo = 0;
             } else {
@@ -105,12 +112,10 @@ bool StimulusRun::ToggleFlickerIfDue() {
 
 void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
     Procedure& procedure = this->procedure();
-    // A pause between two steps takes no answer (a double click would otherwise close the
-    // window and lose the steps measured so far).
-    if (procedure.answersPaused()) {
+    if (answersPaused(procedure)) {
         return;
     }
-    if (state_.run.ResultShown && procedure.clickAfterResultCloses()) {
+    if (state_.run.ResultShown && procedure.traits().clickAfterResultCloses) {
         host_.closeWindow();
         return;
     }
@@ -118,38 +123,14 @@ void StimulusRun::mouseDown(Qt::MouseButton button, int x, int y) {
 }
 
 void StimulusRun::click() {
-    Procedure& procedure = this->procedure();
-    if (procedure.clickIgnored()) {
-        return;
-    }
-    timerM_->stop();
-    FlickerPeriodMs(state_.session) = 0;
-    procedure.click();
+    procedure().click();
 }
 
 void StimulusRun::mouseMove(int x, int y) {
-    RunState& run = state_.run;
-    Procedure& procedure = this->procedure();
-    if (run.ResultShown || procedure.mouseMoveIgnored()) {
+    if (state_.run.ResultShown) {
         return;
     }
-    if (!procedure.mouseMovesActiveFigure()) {
-        procedure.mouseMoved(x, y);
-        return;
-    }
-    if (run.ActiveFigure == FigureNone) {
-        return;
-    }
-    FigureMove move{x - run.LastCursor.X, y - run.LastCursor.Y};
-    if (move.dx == 0 && move.dy == 0) {
-        return;
-    }
-    if (state_.settings.ScorostMouse) {
-        move = {limitMouseDelta(move.dx), limitMouseDelta(move.dy)};
-    }
-    procedure.moveByMouse(move);
-    run.LastCursor = {x, y};
-    recentreCursor(x, y, procedure.recentringTopMargin());
+    procedure().mouseMove(x, y);
 }
 
 void StimulusRun::recentreCursor(int x, int y, int topMargin) {

@@ -3,13 +3,9 @@
 // primary, scene and auxiliary surfaces, two figures drawn as the scene builders compose
 // them (own entry over the background, IndexAll where they overlap) and a reference picture
 // to compare a surface with after moves.
-#include "procedures/StimulusRun.h"
-#include "state/SharedState.h"
 #include "stimulus/Flicker.h"
 #include "support/DisplayTestSupport.h"
-#include "support/FakeSeams.h"
-#include "support/FakeStimulusHost.h"
-#include "support/ProcedureRuns.h"
+#include "support/StimulusRunFixture.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -86,27 +82,20 @@ inline std::vector<int> differences(const Pixels& a, const Pixels& b) {
     return found;
 }
 
-class MovementFixture : public ::testing::Test, protected FakeSeams {
+// The run of StimulusRunFixture on a 120 x 90 screen whose primary, scene and auxiliary
+// surfaces the test fills; a diagnostic with pictures is selected.
+class MovementFixture : public StimulusRunFixture<> {
 protected:
     void SetUp() override {
-        run = std::make_unique<StimulusRun>(state, seams, host, makeTestedProcedure);
-        device = makeDevice(QSize(kClientWidth, kClientHeight));
-        state.display.DisplayDevice = device;
-        ASSERT_EQ(device->createPrimarySurface(state.display.PrimarySurface), DisplayResult::Ok);
-        state.display.SceneSurface = makeSurface(*device, kClientWidth, kClientHeight);
-        state.display.AuxSurface = makeSurface(*device, kClientWidth, kClientHeight);
-        device->addScreenObserver(&observer);
-        // A diagnostic with pictures: moves are composed on the scene and copied to the screen.
-        selectProcedure(1, 2);
-        state.session.ObjectNumber = 2;
+        openRun(QSize(kClientWidth, kClientHeight));
+        state.display.SceneSurface = makeSurface(*device(), kClientWidth, kClientHeight);
+        state.display.AuxSurface = makeSurface(*device(), kClientWidth, kClientHeight);
+        device()->addScreenObserver(&observer);
+        // Moves are composed on the scene and copied to the screen.
+        selectProcedure(1, 2, 2);
         state.run.EdgeMargin = 2;
     }
-    void TearDown() override { device->removeScreenObserver(&observer); }
-
-    void selectProcedure(int isDiagnostics, int number) {
-        state.session.IsDiagnostics = static_cast<std::uint8_t>(isDiagnostics);
-        state.session.ProcedureNumber = static_cast<std::uint16_t>(number);
-    }
+    void TearDown() override { device()->removeScreenObserver(&observer); }
 
     // Both figures on every surface; the red one is active.
     void placeFigures(const QRect& blueBox, const QRect& redBox) {
@@ -139,15 +128,9 @@ protected:
         return scenePixels(toRect(state.run.BlueRect), toRect(state.run.RedRect), state.indices);
     }
 
-    Surface& primary() { return *state.display.PrimarySurface; }
-    Surface& scene() { return *state.display.SceneSurface; }
     Surface& aux() { return *state.display.AuxSurface; }
 
-    SharedState state;
-    std::shared_ptr<DisplayDevice> device;
     RecordingObserver observer;
-    FakeStimulusHost host;
-    std::unique_ptr<StimulusRun> run;
     std::vector<int> timeBoxShown;
 };
 
