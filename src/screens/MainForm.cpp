@@ -40,17 +40,8 @@ constexpr int kSplashHeight = 552;
 constexpr int kListTop = 60;
 constexpr int kListItemHeight = 24;
 
-void setTextColour(QWidget* widget, unsigned windowsColourValue) {
-    QPalette palette = widget->palette();
-    const QColor colour = windowsColour(windowsColourValue);
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
 QFont controlFont() {
-    return windowsFont(QStringLiteral("MS Sans Serif"), 19, true);
+    return screenFont(19);
 }
 
 // A splash or panel child that reports mouse presses to the splash handler.

@@ -3,6 +3,7 @@
 #include "config/LangText.h"
 #include "gui/Fonts.h"
 #include "gui/RadioGroupWidget.h"
+#include "gui/ScreenStyle.h"
 #include "review/ResultsScreenLayout.h"
 #include "screens/ResultsFilterPanel.h"
 #include "state/SharedState.h"
@@ -47,10 +48,6 @@ namespace {
 
 const QString kSection = QStringLiteral("RezultForm");
 
-QFont sansFont(int pixels, bool bold = false) {
-    return windowsFont(QStringLiteral("MS Sans Serif"), pixels, bold);
-}
-
 QFrame* panel(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -60,7 +57,7 @@ QFrame* panel(QWidget* parent) {
 
 QPushButton* button(QWidget* parent, const QString& text) {
     auto* b = new QPushButton(text, parent);
-    b->setFont(sansFont(13, true));
+    b->setFont(screenFont(13));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
@@ -78,10 +75,10 @@ void TFormRezult::createControls() {
         return lang.ReadText(kSection, QString::fromLatin1(key), fallback);
     };
     setWindowTitle(text("Title", QStringLiteral("Результаты")));
-    setFont(sansFont(13));
+    setFont(screenFont(13, false));
 
     LabelFamily = new QLabel(this);
-    LabelFamily->setFont(sansFont(19, true));
+    LabelFamily->setFont(screenFont(19));
     LabelFamily->setAutoFillBackground(true);
     LabelFamily->setStyleSheet(QStringLiteral("color: white; background: #008080;"));
 
@@ -145,7 +142,7 @@ void TFormRezult::createControls() {
     Panel1->hide();
     Panel2 = panel(Panel1);
     Label5 = new QLabel(QStringLiteral("Толщина линий и размер шрифта"), Panel2);
-    Label5->setFont(sansFont(15, true));
+    Label5->setFont(screenFont(15));
     ListEditor = new QTableWidget(kGraphSettingCount, 2, Panel2);
     ListEditor->setHorizontalHeaderLabels({QStringLiteral("Элемент"), QStringLiteral("Размер")});
     ListEditor->verticalHeader()->hide();
