@@ -44,7 +44,9 @@ TEST(ResultsFormatsTest, EveryProcedureListsFiltersAndPlotsItsSessions) {
         const ResultsFormat& format = entry.results;
         SCOPED_TRACE(format.captionName.toStdString());
         EXPECT_EQ(format.kind, entry.kind);
+        // The results and set-up layers look their entries up by kind: the same as the line's.
         EXPECT_EQ(&resultsFormatOf(entry.kind), &format);
+        EXPECT_EQ(&setupRowOf(entry.kind), &entry.setup);
         EXPECT_EQ(format.listName, listNames.takeFirst());
         EXPECT_FALSE(format.exportName.isEmpty());
 
