@@ -3,12 +3,15 @@
 #include "common/Cp1251.h"
 #include "results/ResultsExport.h"
 #include "results/ResultsTestFiles.h"
+#include "results/VisionTypes.h"
 #include "support/FileWriteFaults.h"
+#include "support/PdfText.h"
 #include "support/ResultsGenerator.h"
 
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -57,6 +60,38 @@ TEST(ResultsPrintTest, ATableLongerThanAPagePrintsOnSeveralPdfPages) {
         {QStringLiteral("Ковалёва"), QStringLiteral("Углы")}, settings);
     painter.end();
     EXPECT_GE(pages, 3);
+}
+
+TEST(ResultsPrintTest, EveryPrintedRowReadsAsItsWholeCellsApart) {
+    // Each procedure's sessions, with the longest diagnoses and a long figure name beside a
+    // value, read back from the PDF: every row is its cells in order, each whole and apart.
+    for (int kind = 1; kind <= 8; ++kind) {
+        const auto procedure = static_cast<ProcedureKind>(kind);
+        std::vector<StoredRecord> records;
+        for (int i = 0; i < 7; ++i) {
+            ResultRecord r = generatedResult(8 * i + kind - 1, 3, QStringLiteral("Ковалёва"));
+            r.ObjectName = QStringLiteral("Мышеловка");
+            r.ValueX = procedure == ProcedureKind::DiagCvetotest ? i + 1 : 0;
+            records.push_back({i, r});
+        }
+        const ResultsTable table = FillResultsTable(procedure, records, 3, {});
+        const QString text = printedText([&](QPainter& painter, QPdfWriter& pdf) {
+            PrintResultsTable(
+                painter, [&pdf] { return pdf.newPage(); }, table,
+                {QStringLiteral("Ковалёва"), ResultsScreenCaption(procedure)}, Settings());
+        });
+        for (const ResultsRow& row : table.rows) {
+            QStringList cells; // the words of the cells, escaped
+            for (const QString& cell : row.cells.mid(0, table.columnCount() - 1)) {
+                for (const QString& word : cell.split(u' ', Qt::SkipEmptyParts)) {
+                    cells << QRegularExpression::escape(word);
+                }
+            }
+            EXPECT_TRUE(text.contains(QRegularExpression(cells.join(QStringLiteral("\\s+")))))
+                << kind << ": " << cells.join(u'|').toStdString() << "\n"
+                << text.toStdString();
+        }
+    }
 }
 
 TEST(ResultsPrintTest, ExportsAppendWindows1251BlocksWithCrLf) {
