@@ -78,6 +78,10 @@ TEST_F(ColourCalibrationTest, SpinsStepFromTheStoredWordAndStopAt0And255) {
 TEST_F(ColourCalibrationTest, SwitchingGlassesReloadsTheLevelsColoursAndKeepsTheLevel) {
     open({QStringLiteral("[Default]"), QStringLiteral("Contrast=2"),
           QStringLiteral("RG_Middle_Red_in_All=11")});
+    const RoleColours opened = state.roles;
+    const auto words = [](const RoleColours& c) {
+        return std::array{c.ColorBlue, c.ColorRed, c.ColorFon, c.ColorAll};
+    };
     calibration.editField(RR, QStringLiteral("5")); // not stored: dropped by the switch
     calibration.chooseRedGreenGlasses();
     EXPECT_EQ(state.settings.GlassesType, GlassesRedGreen);
@@ -88,6 +92,23 @@ TEST_F(ColourCalibrationTest, SwitchingGlassesReloadsTheLevelsColoursAndKeepsThe
     EXPECT_EQ(calibration.fieldText(SR), QStringLiteral("11"));
     EXPECT_EQ(calibration.fieldText(BG), QStringLiteral("190"));
     EXPECT_EQ(entry(21, 1), 190);
+
+    // Discarding goes back to the colours, glasses and level the screen opened with, on the
+    // screen as well.
+    calibration.chooseContrast(2);
+    calibration.editField(BG, QStringLiteral("77"));
+    calibration.discardChanges();
+    EXPECT_EQ(state.settings.GlassesType, GlassesRedBlue);
+    EXPECT_TRUE(calibration.redBlueChecked());
+    EXPECT_EQ(calibration.contrastItem(), 1);
+    EXPECT_EQ(state.ContrastLevel, 2);
+    EXPECT_EQ(words(state.roles), words(opened));
+    EXPECT_EQ(words(state.SavedColors), words(opened));
+    EXPECT_EQ(calibration.fieldText(BG), QString::number(greenOf(opened.ColorBlue)));
+    EXPECT_EQ(state.display.DisplayDevice->screenPalette().entries()[21].green,
+              greenOf(opened.ColorBlue));
+    calibration.close();
+    EXPECT_EQ(words(state.roles), words(opened));
 }
 
 TEST_F(ColourCalibrationTest, StoreWritesExactlyTheTwelveKeysOfGlassesAndLevel) {
