@@ -249,9 +249,20 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
     const double Wg = 17 * ux;
     const double Hg = 12 * uy;
     const int n = g.count();
+    // The direction of the scotoma training: in the title when every plotted session was
+    // trained in it (as when one direction is chosen), else beside each point.
+    bool oneDirection = g.directionsLabelled && n > 0;
+    for (const GraphPoint& point : g.points) {
+        oneDirection = oneDirection && point.direction == g.points.front().direction;
+    }
+    QString title = g.printTitle;
+    if (oneDirection) {
+        title += QStringLiteral(" - направление %1 град.").arg(g.points.front().direction);
+    } else if (g.directionsLabelled && n > 0) {
+        title += QStringLiteral(" - все направления");
+    }
     p.save();
-    printHeading(p, page, {heading.patientName, g.printTitle}, s.FontName, Qt::black, Qt::black,
-                 2.5, 3.5);
+    printHeading(p, page, {heading.patientName, title}, s.FontName, Qt::black, Qt::black, 2.5, 3.5);
     if (n == 0) {
         p.restore();
         return;
@@ -297,10 +308,13 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
         return QPointF(px((g.lastRow - point.row) * step + L),
                        px(T + Hg - (value - bounds.lower) * f));
     };
-    const double e = s.RazmerMarker - 10;
-    auto circle = [&](QPointF at, const QColor& colour) {
+    // Markers are sized in page units, so they print alike at any resolution: the default
+    // size 3 gives a marker about 2 mm across. A negative reserve or an uncrossed limit is a
+    // filled circle, told apart from the open one on a black-and-white page too.
+    const double e = std::max(1, s.RazmerMarker) * ux / 30;
+    auto circle = [&](QPointF at, const QColor& colour, bool filled) {
         p.setPen(QPen(colour, s.WidthLine3 * uy));
-        p.setBrush(Qt::NoBrush);
+        p.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
         p.drawEllipse(
             QRectF(QPointF(at.x() - e, at.y() - e), QPointF(at.x() + e, at.y() + e)).normalized());
     };
@@ -317,11 +331,14 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
     }
     for (const GraphPoint& point : g.points) {
         const QPointF at = pointOf(point, point.first);
-        circle(at, point.blueMarker ? Qt::blue : Qt::red);
+        circle(at, point.blueMarker ? Qt::blue : Qt::red, point.blueMarker);
         if (g.directionsLabelled) {
+            // Numbered as under the axis: the oldest plotted session reads 1.
+            const QString number = QString::number(g.lastRow - point.row + 1);
             p.setPen(Qt::black);
             p.setFont(pointFont(s.FontName, s.SizeFontX));
-            textAt(p, at.x() + e, at.y(), QString::number(point.row));
+            textAt(p, at.x() + e, at.y(),
+                   oneDirection ? number : QStringLiteral("%1 (%2°)").arg(number, point.direction));
         }
     }
     if (g.twoSeries) {
@@ -346,9 +363,9 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
         const QPointF marker(px(L + metrics.horizontalAdvance(text) + 2 * ux),
                              px(top + metrics.height() / 2));
         if (firstSeries) {
-            circle(marker, Qt::red);
+            circle(marker, Qt::red, false);
         } else if (g.reserveMarkers) {
-            circle(marker, Qt::blue);
+            circle(marker, Qt::blue, true);
         } else {
             triangle(marker);
         }

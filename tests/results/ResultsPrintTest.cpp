@@ -94,6 +94,77 @@ TEST(ResultsPrintTest, EveryPrintedRowReadsAsItsWholeCellsApart) {
     }
 }
 
+TEST(ResultsPrintTest, PrintedReserveMarkersAreAbout2mmAndNegativeOnesFilled) {
+    std::vector<StoredRecord> records;
+    for (int i = 0; i < 4; ++i) {
+        ResultRecord r = generatedResult(8 * i + 3, 3, QStringLiteral("Ковалёва")); // DiagFuzia
+        r.ObjectNumber = static_cast<std::uint16_t>(i % 2 + 1);                     // Р+, Р-
+        records.push_back({i, r});
+    }
+    const GraphData graph =
+        BuildGraphData(FillResultsTable(ProcedureKind::DiagFuzia, records, 3, {}), {});
+    const QImage page = Printout([&](QPainter& painter, QPdfWriter&) {
+                            PrintResultsGraph(painter, graph, {QStringLiteral("Ковалёва"), {}},
+                                              Settings(), QStringLiteral("Номер сеанса"));
+                        }).image(100);
+    ASSERT_FALSE(page.isNull());
+    // The legend's two markers, the only red and blue below the graph (T + Hg + 3 units).
+    const auto legendMarker = [&page](auto isColour) {
+        QRect box;
+        for (int y = page.height() * 21 / 29; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (isColour(page.pixelColor(x, y))) {
+                    box |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        return box;
+    };
+    const QRect red = legendMarker([](QColor c) { return c.red() > 150 && c.green() < 100; });
+    const QRect blue = legendMarker([](QColor c) { return c.blue() > 150 && c.red() < 100; });
+    const double pixelsPerMm = 100 / 25.4;
+    for (const QRect& marker : {red, blue}) {
+        EXPECT_GT(marker.width(), 1.5 * pixelsPerMm);
+        EXPECT_LT(marker.width(), 3 * pixelsPerMm);
+        EXPECT_NEAR(marker.height(), marker.width(), 2);
+    }
+    EXPECT_GT(page.pixelColor(red.center()).green(), 200);  // open: white inside
+    EXPECT_LT(page.pixelColor(blue.center()).green(), 100); // filled
+}
+
+TEST(ResultsPrintTest, PrintedScotomaPointsCountFromTheOldestUnderTheChosenDirection) {
+    std::vector<StoredRecord> records;
+    for (int i = 0; i < 3; ++i) {
+        ResultRecord r = generatedResult(8 * i + 4, 3, QStringLiteral("Ковалёва")); // TrenScotoma
+        r.WorkMode = 90;
+        records.push_back({i, r});
+    }
+    ResultsFilters filters;
+    filters.direction = 3; // 90 degrees
+    const GraphData graph =
+        BuildGraphData(FillResultsTable(ProcedureKind::TrenScotoma, records, 3, filters), filters);
+    const Printout printout([&](QPainter& painter, QPdfWriter&) {
+        PrintResultsGraph(painter, graph, {QStringLiteral("Ковалёва"), {}}, Settings(),
+                          QStringLiteral("Номер сеанса"));
+    });
+    EXPECT_TRUE(printout.text().contains(
+        QStringLiteral("Ликвидация функциональной скотомы - направление 90 град.")))
+        << printout.text().toStdString();
+    // Each number stands twice right of the vertical axis (a tenth of the page): under the axis
+    // and beside its point, at nearly the same x.
+    for (const char* digit : {"1", "2", "3"}) {
+        const QString number = QString::fromLatin1(digit);
+        std::vector<double> lefts;
+        for (const Printout::Word& word : printout.words()) {
+            if (word.text == number && word.left > 0.095) {
+                lefts.push_back(word.left);
+            }
+        }
+        ASSERT_EQ(lefts.size(), 2u) << number.toStdString();
+        EXPECT_NEAR(lefts[0], lefts[1], 0.02) << number.toStdString();
+    }
+}
+
 TEST(ResultsPrintTest, ExportsAppendWindows1251BlocksWithCrLf) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rezults")));
