@@ -1,6 +1,7 @@
 // The results screen's layout at the screen sizes the clinic uses, and the check of the
 // printed graph's settings.
 #include "review/ResultsScreenLayout.h"
+#include "results/ResultsFormat.h"
 #include "review/GraphPrintSettings.h"
 
 #include <gtest/gtest.h>
@@ -28,10 +29,34 @@ TEST(ResultsScreenLayoutTest, TableFiltersAndGraphShareTheWindowWithoutOverlap) 
             EXPECT_EQ(l.StringGridRezult.size(), l.PanelTabl.size() - QSize(2, 2));
             if (graph) {
                 EXPECT_LT(l.PanelTabl.bottom(), l.PanelGraph.top());
-                EXPECT_LT(l.PanelGraph.right(), l.PanelPrint.left());
                 EXPECT_LE(l.PanelGraph.bottom(), client.height() - 5);
             }
             EXPECT_TRUE(window.contains(l.Panel2));
+        }
+    }
+    // Every procedure's filters stay clear of the graph's print buttons, down to 1024x600.
+    for (const QSize client : {QSize(1024, 600), QSize(1024, 768), QSize(1280, 1024)}) {
+        for (int kind = 1; kind <= 8; ++kind) {
+            const ResultsFormat& format = resultsFormatOf(static_cast<ProcedureKind>(kind));
+            std::optional<int> items;
+            if (format.choice) {
+                items = static_cast<int>(format.choice->items.size());
+            }
+            const ResultsScreenLayout l = layOutResultsScreen({client,
+                                                               {900, 23},
+                                                               items,
+                                                               format.offersDistanceFilter,
+                                                               format.offersDirectionFilter,
+                                                               true});
+            SCOPED_TRACE(testing::Message() << client.height() << " procedure " << kind);
+            EXPECT_TRUE(QRect(QPoint(0, 0), client).contains(l.PanelPrint));
+            EXPECT_TRUE(QRect(QPoint(0, 0), client).contains(l.RadioGroupUgol) ||
+                        l.RadioGroupUgol.isNull());
+            for (const QRect& other : {l.choiceGroup, l.PanelKosogl, l.RadioGroupUgol, l.PanelGraph,
+                                       l.PanelTabl, l.LabelFamily}) {
+                EXPECT_FALSE(l.PanelPrint.intersects(other));
+            }
+            EXPECT_FALSE(l.LabelFamily.intersects(l.ComboBoxExp)); // a long name is cut short
         }
     }
     // Without filters the table takes the width up to the right margin.
@@ -42,6 +67,9 @@ TEST(ResultsScreenLayoutTest, TableFiltersAndGraphShareTheWindowWithoutOverlap) 
 }
 
 TEST(GraphPrintSettingsTest, WidthsTakeOneToAThousandAndFontsOneToSeventyTwo) {
+    // The panel's note names the ranges the check takes.
+    EXPECT_TRUE(graphSettingsNote().contains(QStringLiteral("(от 1 до 1000)")));
+    EXPECT_TRUE(graphSettingsNote().contains(QStringLiteral("пунктах (от 1 до 72)")));
     const QStringList best = {QStringLiteral("1"), QStringLiteral(" 1000 "), QStringLiteral("50"),
                               QStringLiteral("72"), QStringLiteral("1")};
     const GraphSettingsCheck ok = checkGraphSettings(best);

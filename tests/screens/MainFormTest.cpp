@@ -226,6 +226,20 @@ TEST_F(MainFormTest, CtrlDeleteAsksAndDeletesOnlyWithExactlyCtrl) {
     EXPECT_EQ(child<QComboBox>("ComboBox2")->count(), 1);
 }
 
+TEST_F(MainFormTest, EnterInTheNameFieldAddsThePatient) {
+    create();
+    hideSplash();
+    auto* name = child<QLineEdit>("EditFam");
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Return); // nothing to add yet
+    QTest::keyClicks(name, QStringLiteral("Ivanov"));
+    QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->count(), 1);
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Ivanov"));
+    EXPECT_TRUE(name->text().isEmpty());
+    EXPECT_TRUE(dialogs.informations.isEmpty());
+}
+
 TEST_F(MainFormTest, PanelIsCentredAndNeverAtANegativePosition) {
     create();
     auto* panel = child<QFrame>("Panel1");
