@@ -281,7 +281,9 @@ void TFormRezult::layoutControls() {
     ComboBoxExp->setGeometry(l.ComboBoxExp);
     RadioGroupDiagTren->setGeometry(l.RadioGroupDiagTren);
     LabelFamily->setGeometry(l.LabelFamily);
-    LabelFamily->setText(metrics.elidedText(family, Qt::ElideRight, l.LabelFamily.width() - 10));
+    const bool fits = l.LabelFamily.width() >= shape.familyLabel.width() + 10;
+    LabelFamily->setText(
+        fits ? family : metrics.elidedText(family, Qt::ElideRight, l.LabelFamily.width() - 10));
     LabelFamily->setToolTip(family);
     PanelKosogl->place(l, format);
     LabelDel->setGeometry(l.LabelDel);

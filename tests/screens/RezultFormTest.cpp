@@ -8,9 +8,11 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace trelon;
@@ -54,8 +56,13 @@ TEST(RezultFormTest, EveryControlIsReachableWithTheGraphShownAndKeypadDeleteDele
         }
     }
     TFormRezult screen(state, dialogs);
+    screen.resize(1024, 768);
     screen.show();
     ASSERT_EQ(screen.grid()->rowCount(), 2);
+    const auto labels = screen.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [&](QLabel* label) {
+        return label->text() == screen.review().patientLabel(); // whole when it fits
+    }));
     screen.grid()->selectRow(1);
     QTest::keyClick(screen.grid(), Qt::Key_Delete, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_EQ(dialogs.confirmations.size(), 1);
