@@ -10,6 +10,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace trelon {
 
@@ -66,16 +67,47 @@ int singlePageCellSize(const ResultsTable& table, int column, int sizeFont) {
     return column <= 3 || (column == 4 && smallPalette) ? sizeFont - 2 : sizeFont;
 }
 
+int titleSize(const Settings& s, bool singlePage) {
+    return singlePage ? s.SizeFont - 2 : s.SizeFont;
+}
+
+int cellSize(const ResultsTable& table, int column, const Settings& s, bool singlePage) {
+    return singlePage ? singlePageCellSize(table, column, s.SizeFont) : s.SizeFont;
+}
+
+// What each printed column needs to hold its widest text whole: the title and every cell at
+// the size each prints in, after its indent and with a tenth of a unit to spare on the right.
+std::vector<double> printedColumnNeeds(const QPainter& p, const Page& page,
+                                       const ResultsTable& table, const Settings& s,
+                                       bool singlePage) {
+    const int columns = table.columnCount() - 1; // RecordPosition is not printed
+    std::vector<double> needs(static_cast<std::size_t>(std::max(columns, 0)), 0.0);
+    for (int c = 0; c < columns; ++c) {
+        double widest = QFontMetricsF(pointFont(s.FontName, titleSize(s, singlePage)), p.device())
+                            .horizontalAdvance(table.titles.value(c)) +
+                        0.1 * page.ux;
+        const QFontMetricsF cells(pointFont(s.FontName, cellSize(table, c, s, singlePage)),
+                                  p.device());
+        for (const ResultsRow& row : table.rows) {
+            widest = std::max(widest, cells.horizontalAdvance(row.cells.value(c)));
+        }
+        needs[static_cast<std::size_t>(c)] = widest + 0.2 * page.ux;
+    }
+    return needs;
+}
+
 void printTablePage(QPainter& p, const Page& page, const ResultsTable& table,
                     const std::vector<int>& gridRows, const PrintHeading& heading,
-                    const Settings& s, bool singlePage, double rh) {
-    const int columns = table.columnCount() - 1; // RecordPosition is not printed
+                    const Settings& s, bool singlePage, double rh,
+                    const std::vector<double>& widths, bool clip) {
+    const int columns = static_cast<int>(widths.size());
     const double left = 1.5 * page.ux;
     const double top = 3.5 * page.uy;
-    const double other = (page.width - left - page.ux) / std::max(columns, 1);
-    auto edge = [&](int column) {
-        return column == 0 ? left : left + page.ux + (column - 1) * other;
-    };
+    std::vector<double> edges{left};
+    for (double width : widths) {
+        edges.push_back(edges.back() + width);
+    }
+    auto edge = [&](int column) { return edges[static_cast<std::size_t>(column)]; };
     const int rows = static_cast<int>(gridRows.size());
 
     printHeading(p, page, heading, s.FontName, Qt::red, Qt::blue, 1.5, 2.5);
@@ -87,24 +119,70 @@ void printTablePage(QPainter& p, const Page& page, const ResultsTable& table,
         p.drawLine(QPointF(px(left), px(top + i * rh)),
                    QPointF(px(edge(columns)), px(top + i * rh)));
     }
-    p.setFont(pointFont(s.FontName, singlePage ? s.SizeFont - 2 : s.SizeFont));
+    // A text that does not fit stops at its cell's right edge instead of running on into the
+    // next cell.
+    auto cellText = [&](int column, double x, double y, const QString& text) {
+        if (clip) {
+            p.save();
+            p.setClipRect(QRectF(QPointF(edge(column), top),
+                                 QPointF(edge(column + 1), top + (rows + 1) * rh)));
+        }
+        textAt(p, x, y, text);
+        if (clip) {
+            p.restore();
+        }
+    };
+    p.setFont(pointFont(s.FontName, titleSize(s, singlePage)));
     p.setPen(Qt::blue);
     for (int c = 0; c < columns; ++c) {
-        textAt(p, edge(c) + 0.2 * page.ux, top, table.titles.value(c));
+        cellText(c, edge(c) + 0.2 * page.ux, top, table.titles.value(c));
     }
     p.setPen(Qt::black);
     for (int j = 1; j <= rows; ++j) {
         const ResultsRow& row =
             table.rows[static_cast<std::size_t>(gridRows[static_cast<std::size_t>(j - 1)] - 1)];
         for (int c = 0; c < columns; ++c) {
-            p.setFont(pointFont(s.FontName, singlePage ? singlePageCellSize(table, c, s.SizeFont)
-                                                       : s.SizeFont));
-            textAt(p, edge(c) + 0.1 * page.ux, top + j * rh + 0.15 * page.uy, row.cells.value(c));
+            p.setFont(pointFont(s.FontName, cellSize(table, c, s, singlePage)));
+            cellText(c, edge(c) + 0.1 * page.ux, top + j * rh + 0.15 * page.uy, row.cells.value(c));
         }
     }
 }
 
 } // namespace
+
+std::vector<double> PrintedColumnWidths(const std::vector<double>& needs, double firstWidth,
+                                        double total) {
+    const std::size_t columns = needs.size();
+    std::vector<double> widths(columns, 0.0);
+    if (columns == 0) {
+        return widths;
+    }
+    const double needed = std::accumulate(needs.begin(), needs.end(), 0.0);
+    if (needed >= total) {
+        for (std::size_t c = 0; c < columns; ++c) {
+            widths[c] = needed > 0 ? needs[c] * total / needed : total / columns;
+        }
+        return widths;
+    }
+    const double other = columns > 1 ? (total - firstWidth) / (columns - 1) : total;
+    double deficit = 0;
+    double spare = 0;
+    for (std::size_t c = 0; c < columns; ++c) {
+        widths[c] = c == 0 && columns > 1 ? firstWidth : other;
+        deficit += std::max(0.0, needs[c] - widths[c]);
+        spare += std::max(0.0, widths[c] - needs[c]);
+    }
+    // The columns with room to spare give it up in proportion to what they spare; as the
+    // needs fit the page, what they spare is more than the others lack.
+    for (std::size_t c = 0; c < columns; ++c) {
+        if (needs[c] > widths[c]) {
+            widths[c] = needs[c];
+        } else if (spare > 0) {
+            widths[c] -= (widths[c] - needs[c]) * deficit / spare;
+        }
+    }
+    return widths;
+}
 
 std::vector<std::vector<int>> PrintedTablePages(int rows, double rh, double pageHeight,
                                                 double top) {
@@ -143,12 +221,18 @@ int PrintResultsTable(QPainter& p, const std::function<bool()>& newPage, const R
     const double top = 3.5 * page.uy;
     const auto pages = PrintedTablePages(table.rowCount(), rh, page.height, top);
     const bool single = pages.size() == 1;
+    const double left = 1.5 * page.ux;
+    const double total = page.width - left - page.ux; // one unit to spare on the right
+    const std::vector<double> needs = printedColumnNeeds(p, page, table, s, single);
+    const std::vector<double> widths = PrintedColumnWidths(needs, page.ux, total);
+    // Only when the texts cannot all print whole are they cut at their cells' edges.
+    const bool clip = std::accumulate(needs.begin(), needs.end(), 0.0) > total;
     int printed = 0;
     for (const auto& rows : pages) {
         if (printed > 0 && !newPage()) {
             break;
         }
-        printTablePage(p, page, table, rows, heading, s, single, rh);
+        printTablePage(p, page, table, rows, heading, s, single, rh, widths, clip);
         ++printed;
     }
     p.restore();
@@ -165,9 +249,20 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
     const double Wg = 17 * ux;
     const double Hg = 12 * uy;
     const int n = g.count();
+    // The direction of the scotoma training: in the title when every plotted session was
+    // trained in it (as when one direction is chosen), else beside each point.
+    bool oneDirection = g.directionsLabelled && n > 0;
+    for (const GraphPoint& point : g.points) {
+        oneDirection = oneDirection && point.direction == g.points.front().direction;
+    }
+    QString title = g.printTitle;
+    if (oneDirection) {
+        title += QStringLiteral(" - направление %1 град.").arg(g.points.front().direction);
+    } else if (g.directionsLabelled && n > 0) {
+        title += QStringLiteral(" - все направления");
+    }
     p.save();
-    printHeading(p, page, {heading.patientName, g.printTitle}, s.FontName, Qt::black, Qt::black,
-                 2.5, 3.5);
+    printHeading(p, page, {heading.patientName, title}, s.FontName, Qt::black, Qt::black, 2.5, 3.5);
     if (n == 0) {
         p.restore();
         return;
@@ -213,10 +308,13 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
         return QPointF(px((g.lastRow - point.row) * step + L),
                        px(T + Hg - (value - bounds.lower) * f));
     };
-    const double e = s.RazmerMarker - 10;
-    auto circle = [&](QPointF at, const QColor& colour) {
+    // Markers are sized in page units, so they print alike at any resolution: the default
+    // size 3 gives a marker about 2 mm across. A negative reserve or an uncrossed limit is a
+    // filled circle, told apart from the open one on a black-and-white page too.
+    const double e = std::max(1, s.RazmerMarker) * ux / 30;
+    auto circle = [&](QPointF at, const QColor& colour, bool filled) {
         p.setPen(QPen(colour, s.WidthLine3 * uy));
-        p.setBrush(Qt::NoBrush);
+        p.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
         p.drawEllipse(
             QRectF(QPointF(at.x() - e, at.y() - e), QPointF(at.x() + e, at.y() + e)).normalized());
     };
@@ -233,11 +331,14 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
     }
     for (const GraphPoint& point : g.points) {
         const QPointF at = pointOf(point, point.first);
-        circle(at, point.blueMarker ? Qt::blue : Qt::red);
+        circle(at, point.blueMarker ? Qt::blue : Qt::red, point.blueMarker);
         if (g.directionsLabelled) {
+            // Numbered as under the axis: the oldest plotted session reads 1.
+            const QString number = QString::number(g.lastRow - point.row + 1);
             p.setPen(Qt::black);
             p.setFont(pointFont(s.FontName, s.SizeFontX));
-            textAt(p, at.x() + e, at.y(), QString::number(point.row));
+            textAt(p, at.x() + e, at.y(),
+                   oneDirection ? number : QStringLiteral("%1 (%2°)").arg(number, point.direction));
         }
     }
     if (g.twoSeries) {
@@ -262,9 +363,9 @@ void PrintResultsGraph(QPainter& p, const GraphData& g, const PrintHeading& head
         const QPointF marker(px(L + metrics.horizontalAdvance(text) + 2 * ux),
                              px(top + metrics.height() / 2));
         if (firstSeries) {
-            circle(marker, Qt::red);
+            circle(marker, Qt::red, false);
         } else if (g.reserveMarkers) {
-            circle(marker, Qt::blue);
+            circle(marker, Qt::blue, true);
         } else {
             triangle(marker);
         }

@@ -26,6 +26,13 @@ struct PrintHeading {
 std::vector<std::vector<int>> PrintedTablePages(int rows, double rowHeight, double pageHeight,
                                                 double top);
 
+// The widths of the printed columns whose widest texts need needs: column 0 firstWidth and
+// the others an equal share of total where that is enough; a column needing more gets its
+// need from the columns with room to spare. When the needs exceed total, each column gets its
+// share of total in proportion to its need.
+std::vector<double> PrintedColumnWidths(const std::vector<double>& needs, double firstWidth,
+                                        double total);
+
 // Prints the table on the painter's device; newPage starts the next page (a printer's or PDF
 // writer's newPage) and returns false when the device cannot. Returns the page count.
 int PrintResultsTable(QPainter& painter, const std::function<bool()>& newPage,

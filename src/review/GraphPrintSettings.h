@@ -24,4 +24,7 @@ struct GraphSettingsCheck {
 // page unit) and 1..72 for the fonts (points); the first row outside its range is named.
 GraphSettingsCheck checkGraphSettings(const QStringList& typed);
 
+// The panel's note on the values, naming the ranges the check takes.
+QString graphSettingsNote();
+
 } // namespace trelon

@@ -1,5 +1,7 @@
 #include "review/ResultsScreenLayout.h"
 
+#include <algorithm>
+
 namespace trelon {
 
 namespace {
@@ -20,7 +22,9 @@ ResultsScreenLayout layOutResultsScreen(const ResultsScreenShape& shape) {
     }
     l.ComboBoxExp = QRect(l.PanelBtn.x() - 3 - 260, 34, 260, 24);
     l.RadioGroupDiagTren = QRect(l.ComboBoxExp.x(), 0, 260, 32);
-    l.LabelFamily = QRect(30, 28, shape.familyLabel.width() + 10, shape.familyLabel.height() + 4);
+    // The patient's name stops short of the procedure choice (the screen elides a longer one).
+    l.LabelFamily = QRect(30, 28, std::min(shape.familyLabel.width() + 10, l.ComboBoxExp.x() - 35),
+                          shape.familyLabel.height() + 4);
 
     // The filters down the right edge: the procedure's choice, then distances and palettes.
     int right = w - 5;
@@ -51,11 +55,26 @@ ResultsScreenLayout layOutResultsScreen(const ResultsScreenShape& shape) {
     if (shape.graphShown) {
         const int half = (h - tableTop) / 2;
         l.PanelTabl = QRect(10, tableTop, right - 10, half);
-        l.PanelPrint = QRect(w - 5 - kGroup, l.PanelTabl.bottom() + 5, kGroup, 2 * kButton + 15);
-        l.BitBtn2 = QRect(5, 5, kGroup - 10, kButton);
-        l.BitBtn1 = QRect(5, 10 + kButton, kGroup - 10, kButton);
-        l.PanelGraph = QRect(10, l.PanelTabl.bottom() + 5, l.PanelPrint.x() - 10 - 10,
-                             h - 5 - l.PanelTabl.bottom() - 5);
+        // The graph's print buttons go below the filters at the right edge; where the filters
+        // leave no room for them there, side by side under the graph. They never cover a
+        // filter.
+        const int filtersBottom = std::max({l.PanelBtn.bottom(), l.choiceGroup.bottom(),
+                                            l.PanelKosogl.bottom(), l.RadioGroupUgol.bottom()});
+        const int graphTop = l.PanelTabl.bottom() + 5;
+        const int printTop = std::max(graphTop, filtersBottom + 6);
+        const int stackedHeight = 2 * kButton + 15;
+        if (printTop + stackedHeight <= h - 5) {
+            l.PanelPrint = QRect(w - 5 - kGroup, printTop, kGroup, stackedHeight);
+            l.BitBtn2 = QRect(5, 5, kGroup - 10, kButton);
+            l.BitBtn1 = QRect(5, 10 + kButton, kGroup - 10, kButton);
+            l.PanelGraph =
+                QRect(10, graphTop, l.PanelPrint.x() - 10 - 10, h - 5 - l.PanelTabl.bottom() - 5);
+        } else {
+            l.PanelPrint = QRect(10, h - 5 - (kButton + 10), 2 * kGroup, kButton + 10);
+            l.BitBtn2 = QRect(5, 5, kGroup - 10, kButton);
+            l.BitBtn1 = QRect(kGroup + 5, 5, kGroup - 10, kButton);
+            l.PanelGraph = QRect(10, graphTop, right - 10, l.PanelPrint.top() - 5 - graphTop);
+        }
         l.ImageGraph = QRect(1, 1, l.PanelGraph.width() - 2, l.PanelGraph.height() - 2);
     } else {
         l.PanelTabl = QRect(10, tableTop, right - 10, tableBottom - tableTop);

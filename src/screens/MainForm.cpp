@@ -127,6 +127,12 @@ void TMainForm::buildControls() {
     EditFam->setObjectName(QStringLiteral("EditFam"));
     EditFam->setGeometry(176, 12, 401, 32);
     connect(EditFam, &QLineEdit::textChanged, this, [this] { EditFamChange(); });
+    // Enter in the name field adds the patient, as the Add button would.
+    connect(EditFam, &QLineEdit::returnPressed, this, [this] {
+        if (BitBtn9->isEnabled()) {
+            BitBtn9Click();
+        }
+    });
 
     BitBtn9 = button(QStringLiteral("BitBtn9"), QStringLiteral("Добавить"), {600, 12, 160, 32});
     BitBtn9->setFont(windowsFont(QStringLiteral("MS Sans Serif"), 19, false));

@@ -154,8 +154,7 @@ void TFormRezult::createControls() {
     }
     Memo1 = new QPlainTextEdit(Panel2);
     Memo1->setReadOnly(true);
-    Memo1->setPlainText(QStringLiteral("Толщина линий в относительных единицах (от 10 до 100)\n"
-                                       "Размер шрифта в пунктах"));
+    Memo1->setPlainText(graphSettingsNote());
     BitBtn4 = button(Panel2, QStringLiteral("Применить"));
     BitBtn5 = button(Panel2, QStringLiteral("Отмена"));
     BitBtn6 = button(Panel2, QStringLiteral("Записать параметры..."));
@@ -263,7 +262,8 @@ void TFormRezult::layoutControls() {
     ResultsScreenShape shape;
     shape.client = size();
     const QFontMetrics metrics(LabelFamily->font());
-    shape.familyLabel = {metrics.horizontalAdvance(LabelFamily->text()), metrics.height()};
+    const QString family = review_.patientLabel();
+    shape.familyLabel = {metrics.horizontalAdvance(family), metrics.height()};
     const ResultsFormat& format = review_.format();
     if (format.choice) {
         shape.choiceItems = static_cast<int>(format.choice->items.size());
@@ -281,6 +281,10 @@ void TFormRezult::layoutControls() {
     ComboBoxExp->setGeometry(l.ComboBoxExp);
     RadioGroupDiagTren->setGeometry(l.RadioGroupDiagTren);
     LabelFamily->setGeometry(l.LabelFamily);
+    const bool fits = l.LabelFamily.width() >= shape.familyLabel.width() + 10;
+    LabelFamily->setText(
+        fits ? family : metrics.elidedText(family, Qt::ElideRight, l.LabelFamily.width() - 10));
+    LabelFamily->setToolTip(family);
     PanelKosogl->place(l, format);
     LabelDel->setGeometry(l.LabelDel);
     PanelTabl->setGeometry(l.PanelTabl);
@@ -351,7 +355,8 @@ std::pair<int, int> TFormRezult::selectedRows() const {
 bool TFormRezult::eventFilter(QObject* watched, QEvent* event) {
     if (watched == StringGridRezult && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) {
+        if (key->key() == Qt::Key_Delete &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier) {
             StringGridRezultKeyDown(key->key(), key->modifiers());
             return true;
         }
@@ -364,7 +369,8 @@ bool TFormRezult::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormRezult::StringGridRezultKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (key != Qt::Key_Delete || modifiers != Qt::ControlModifier) {
+    // The keypad's Delete is the same key.
+    if (key != Qt::Key_Delete || (modifiers & ~Qt::KeypadModifier) != Qt::ControlModifier) {
         return;
     }
     const auto [top, bottom] = selectedRows();

@@ -11,6 +11,7 @@ namespace trelon {
 namespace {
 
 constexpr int kStripPixels = 500; // the black strip the screen scale is measured on
+constexpr int kMaxAmplitude = 12; // the largest amplitude the screen offers
 
 QStringList numbers(std::initializer_list<int> values) {
     QStringList items;
@@ -98,19 +99,55 @@ AdditionalParameters::AdditionalParameters(SharedState& state, Dialogs& dialogs)
     }
 }
 
+int AdditionalParameters::valueInForce(ParamGroup group) const {
+    const Settings& s = state_.settings;
+    switch (group) {
+    case ParamGroup::ShagKoleban:
+        return s.ShagKoleban;
+    case ParamGroup::ToCenter:
+        return state_.MaxAmplitudaSbligen;
+    case ParamGroup::FromCenter:
+        return state_.MaxAmplitudaUdalen;
+    case ParamGroup::KolebTime1:
+        return s.TimeIntervalKoleb1;
+    case ParamGroup::KolebTime2:
+        return s.TimeIntervalKoleb2;
+    case ParamGroup::FuzTime2:
+        return s.TimeTrenFuz2;
+    case ParamGroup::FuzTime1:
+        return s.TimeTrenFuz1;
+    }
+    return 0;
+}
+
+void AdditionalParameters::showValuesInForce() {
+    for (const ParamGroupDesign& design : designs()) {
+        controls_.item(design.id) =
+            static_cast<int>(design.items.indexOf(QString::number(valueInForce(design.id))));
+    }
+    // A step the training cannot take (the settings file holds only 1..4) shows and applies "1".
+    if (controls_.item(ParamGroup::ShagKoleban) < 0) {
+        controls_.item(ParamGroup::ShagKoleban) = 0;
+    }
+}
+
 void AdditionalParameters::fillFromSettings() {
     const Settings& settings = state_.settings;
     controls_.redBlue = settings.GlassesType == GlassesRedBlue;
-    for (const ParamGroupDesign& design : designs()) {
-        controls_.item(design.id) = design.designItem;
-    }
-    const int shag = settings.ShagKoleban;
-    controls_.item(ParamGroup::ShagKoleban) = shag >= 1 && shag <= 4 ? shag - 1 : 0;
-    const auto chosenNumber = [this](ParamGroup group) {
-        return designs()[static_cast<std::size_t>(group)].items.value(item(group)).toInt();
+    // The oscillation amplitudes saved by this screen are in force from the start, so that a
+    // later save writes them back unchanged instead of the design choices.
+    const IniFile ini = IniFile::load(settingsFilePath(state_.paths.ProgramDir));
+    const auto saved = [&ini](const char* key, int& amplitude) {
+        const std::optional<QString> text =
+            ini.value(QStringLiteral("Default"), QString::fromLatin1(key));
+        const std::optional<int> value = text ? strToInt(*text) : std::nullopt;
+        if (value && *value >= 1 && *value <= kMaxAmplitude) {
+            amplitude = *value;
+        }
     };
-    state_.MaxAmplitudaUdalen = chosenNumber(ParamGroup::FromCenter);
-    state_.MaxAmplitudaSbligen = chosenNumber(ParamGroup::ToCenter);
+    saved("MaxAmplitudaSbligen", state_.MaxAmplitudaSbligen);
+    saved("MaxAmplitudaUdalen", state_.MaxAmplitudaUdalen);
+    showValuesInForce();
     fillPictureRows();
     controls_.CheckBoxScorost = settings.ScorostMouse;
     controls_.EditTimeBystro = QString::number(settings.TimeTrenKosogl2);
@@ -135,6 +172,7 @@ void AdditionalParameters::fillPictureRows() {
 void AdditionalParameters::activate() {
     state_.SessionAborted = false;
     controls_.redBlue = state_.settings.GlassesType == GlassesRedBlue;
+    showValuesInForce(); // a pick left unapplied last time is not in force
 }
 
 void AdditionalParameters::refuse(const QString& field, const QString& text, int min,
@@ -147,8 +185,11 @@ void AdditionalParameters::refuse(const QString& field, const QString& text, int
 }
 
 bool AdditionalParameters::readValues(Values& v) const {
+    // The chosen item's number, or the value in force when no item holds it.
     const auto chosenNumber = [this](ParamGroup group) {
-        return designs()[static_cast<std::size_t>(group)].items.value(item(group)).toInt();
+        const int chosen = item(group);
+        return chosen < 0 ? valueInForce(group)
+                          : designs()[static_cast<std::size_t>(group)].items.value(chosen).toInt();
     };
     const struct {
         const QString& text;

@@ -44,7 +44,7 @@ const std::array<int, kPictureCount>& pictureRowOrder();
 
 // What the screen's controls hold.
 struct ParamControls {
-    std::array<int, kParamGroupCount> items{}; // chosen item of each group
+    std::array<int, kParamGroupCount> items{}; // chosen item of each group, -1 for none
     QString EditTimeMedlenno;
     QString EditTimeBystro;
     QString PixelMM;
@@ -63,11 +63,11 @@ public:
     AdditionalParameters(SharedState& state, Dialogs& dialogs);
     void setDialogs(Dialogs& dialogs) { dialogs_ = &dialogs; }
 
-    // Creation (FormCreate, once, after the settings are loaded): every control from the settings;
-    // groups without a setting of their own show their design choices, and the amplitudes
-    // take them.
+    // Creation (FormCreate, once, after the settings are loaded): every control from the
+    // settings; the oscillation amplitudes saved in Class.ini are put in force first.
     void fillFromSettings();
-    // Each opening (FormActivate): SessionAborted cleared, the glasses button of GlassesType.
+    // Each opening (FormActivate): SessionAborted cleared, the glasses button of GlassesType,
+    // each group on the item of the value in force.
     void activate();
 
     // BitBtn2 "Применить": true when the values were applied and the screen closes.
@@ -96,6 +96,11 @@ public:
 private:
     struct Values; // the checked numbers of the controls
     int item(ParamGroup group) const;
+    // The value the running program uses for a group's setting.
+    int valueInForce(ParamGroup group) const;
+    // Each group checks the item of its value in force, or none when no item holds it: that
+    // value then stays in force through "Применить" and is saved as it is.
+    void showValuesInForce();
     bool readValues(Values& values) const;
     bool readPictureSizes(std::array<int, kPictureCount>& percent) const;
     void applyCommon(const Values& values);

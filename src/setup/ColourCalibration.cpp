@@ -138,6 +138,7 @@ void ColourCalibration::activate(QSize client) {
     if (redBlue != redBlue_) {
         chooseGlasses(redBlue ? GlassesRedBlue : GlassesRedGreen);
     }
+    rememberOpening();
     // 4. The screen.
     DisplayObjects& display = state_.display;
     releaseSurfaces();
@@ -171,6 +172,20 @@ void ColourCalibration::activate(QSize client) {
     primary.fill(static_cast<std::uint8_t>(state_.indices.IndexPanel));
     // 9.-11. The pattern at its place.
     drawPattern(layOutCalibration(client).pattern);
+}
+
+void ColourCalibration::rememberOpening() {
+    opening_ = {state_.roles, state_.settings.GlassesType, contrastItem_, state_.ContrastLevel};
+}
+
+void ColourCalibration::discardChanges() {
+    state_.roles = opening_.roles;
+    state_.settings.GlassesType = opening_.glasses;
+    redBlue_ = opening_.glasses == GlassesRedBlue;
+    contrastItem_ = opening_.contrastItem;
+    state_.ContrastLevel = opening_.contrastLevel;
+    // The pattern is drawn in the role entries: writing them shows the old colours at once.
+    refresh(true);
 }
 
 void ColourCalibration::drawPattern(QPoint at) {
@@ -357,6 +372,7 @@ void ColourCalibration::storeColours() {
                     .value_or(0);
         }
     }
+    rememberOpening(); // stored colours are no longer changes to discard
 }
 
 } // namespace trelon

@@ -8,6 +8,7 @@
 // and redBlueChecked() into its widgets after each call.
 #include "config/Settings.h"
 #include "display/DisplayResult.h"
+#include "state/RoleColours.h"
 
 #include <QRect>
 #include <QSize>
@@ -78,9 +79,9 @@ public:
     // BtnHigh "Записать": the twelve keys of the chosen glasses and level, one rewrite of
     // Class.ini.
     void storeColours();
-    // Button1 "Отказ от изменений": the fields from the role colours, discarding what was not
-    // accepted.
-    void discardChanges() { refresh(false); }
+    // Button1 "Отказ от изменений": the colours, glasses and level back as they were when the
+    // screen opened (or last stored), in the palette and in the fields.
+    void discardChanges();
 
     const QString& fieldText(int field) const { return texts_[static_cast<std::size_t>(field)]; }
     int contrastItem() const { return contrastItem_; }
@@ -103,6 +104,16 @@ private:
     bool handleChanges_ = true; // off while the screen fills the fields itself
     int contrastItem_ = -1;
     bool redBlue_ = true;
+
+    // What discarding the changes goes back to.
+    struct Opening {
+        RoleColours roles;
+        int glasses = GlassesRedBlue;
+        int contrastItem = -1;
+        int contrastLevel = 1;
+    };
+    void rememberOpening();
+    Opening opening_;
 };
 
 } // namespace trelon

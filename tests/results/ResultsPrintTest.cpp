@@ -4,11 +4,14 @@
 #include "results/ResultsExport.h"
 #include "results/ResultsTestFiles.h"
 #include "support/FileWriteFaults.h"
+#include "support/PdfText.h"
 #include "support/ResultsGenerator.h"
 
 #include <QDir>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -57,6 +60,106 @@ TEST(ResultsPrintTest, ATableLongerThanAPagePrintsOnSeveralPdfPages) {
         {QStringLiteral("Ковалёва"), QStringLiteral("Углы")}, settings);
     painter.end();
     EXPECT_GE(pages, 3);
+}
+
+namespace {
+
+// Sessions of a procedure with a long figure name beside a value, alternating positive and
+// negative reserves, the scotoma trained at 90 degrees and, in the colour test, every
+// diagnosis.
+ResultsTable longTextTable(ProcedureKind procedure, int sessions, const ResultsFilters& f = {}) {
+    std::vector<StoredRecord> records;
+    for (int i = 0; i < sessions; ++i) {
+        const int kind = static_cast<int>(procedure);
+        ResultRecord r = generatedResult(8 * i + kind - 1, 3, QStringLiteral("Ковалёва"));
+        r.ObjectName = QStringLiteral("Мышеловка");
+        r.ObjectNumber = static_cast<std::uint16_t>(i % 2 + 1); // reserves Р+, Р-
+        r.WorkMode = procedure == ProcedureKind::TrenScotoma ? 90 : r.WorkMode;
+        r.ValueX = procedure == ProcedureKind::DiagCvetotest ? i + 1 : r.ValueX;
+        records.push_back({i, r});
+    }
+    return FillResultsTable(procedure, records, 3, f);
+}
+
+QByteArray printedGraph(const GraphData& graph, const QString& tool, const QStringList& options) {
+    return readPrintout(
+        [&](QPainter& painter, QPdfWriter&) {
+            PrintResultsGraph(painter, graph, {QStringLiteral("Ковалёва"), {}}, Settings(),
+                              QStringLiteral("Номер сеанса"));
+        },
+        tool, options);
+}
+
+} // namespace
+
+TEST(ResultsPrintTest, EveryPrintedRowReadsAsItsWholeCellsApart) {
+    for (int kind = 1; kind <= 8; ++kind) {
+        const ResultsTable table = longTextTable(static_cast<ProcedureKind>(kind), 7);
+        const QString text = QString::fromUtf8(readPrintout(
+            [&](QPainter& painter, QPdfWriter& pdf) {
+                PrintResultsTable(
+                    painter, [&pdf] { return pdf.newPage(); }, table, {}, Settings());
+            },
+            QStringLiteral("pdftotext"), {QStringLiteral("-layout")}));
+        for (const ResultsRow& row : table.rows) {
+            QStringList words; // of the printed cells, in order
+            for (const QString& cell : row.cells.mid(0, table.columnCount() - 1)) {
+                for (const QString& word : cell.split(u' ', Qt::SkipEmptyParts)) {
+                    words << QRegularExpression::escape(word);
+                }
+            }
+            EXPECT_TRUE(text.contains(QRegularExpression(words.join(QStringLiteral("\\s+")))))
+                << kind << ": " << words.join(u' ').toStdString() << "\n"
+                << text.toStdString();
+        }
+    }
+}
+
+TEST(ResultsPrintTest, PrintedReserveMarkersAreAbout2mmAndNegativeOnesFilled) {
+    const QImage page = QImage::fromData(printedGraph(
+        BuildGraphData(longTextTable(ProcedureKind::DiagFuzia, 4), {}), QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100")}));
+    // The legend's markers, the only red and blue below the graph (21 units down).
+    QRect red, blue;
+    for (int y = page.height() * 21 / 29; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            red |= c.red() > 150 && c.green() < 100 ? QRect(x, y, 1, 1) : QRect();
+            blue |= c.blue() > 150 && c.red() < 100 ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    for (const QRect& marker : {red, blue}) { // 1.5 to 3 mm at 100 dpi
+        EXPECT_TRUE(marker.width() > 6 && marker.width() < 12 &&
+                    std::abs(marker.height() - marker.width()) < 2)
+            << marker.width() << "x" << marker.height();
+    }
+    EXPECT_GT(page.pixelColor(red.center()).green(), 200);  // open
+    EXPECT_LT(page.pixelColor(blue.center()).green(), 100); // filled
+}
+
+TEST(ResultsPrintTest, PrintedScotomaPointsCountFromTheOldestUnderTheChosenDirection) {
+    ResultsFilters f;
+    f.direction = 3; // 90 degrees
+    const GraphData graph = BuildGraphData(longTextTable(ProcedureKind::TrenScotoma, 3, f), f);
+    const QString words = QString::fromUtf8(
+        printedGraph(graph, QStringLiteral("pdftotext"), {QStringLiteral("-bbox")}));
+    EXPECT_TRUE(words.contains(QStringLiteral(">направление</word>")) &&
+                words.contains(QStringLiteral(">90</word>")));
+    // Each number right of the vertical axis stands under the axis and beside its point at
+    // nearly the same x (in points of the 595 wide page).
+    for (const char* digit : {"1", "2", "3"}) {
+        std::vector<double> xs;
+        const QRegularExpression word(
+            QStringLiteral("xMin=\"([0-9.]+)\"[^>]*>%1<").arg(QLatin1String(digit)));
+        for (auto it = word.globalMatch(words); it.hasNext();) {
+            const double x = it.next().captured(1).toDouble();
+            if (x > 57) {
+                xs.push_back(x);
+            }
+        }
+        ASSERT_EQ(xs.size(), 2u) << digit;
+        EXPECT_NEAR(xs[0], xs[1], 10) << digit;
+    }
 }
 
 TEST(ResultsPrintTest, ExportsAppendWindows1251BlocksWithCrLf) {

@@ -1,6 +1,7 @@
 // The results screen's layout at the screen sizes the clinic uses, and the check of the
 // printed graph's settings.
 #include "review/ResultsScreenLayout.h"
+#include "results/ResultsFormat.h"
 #include "review/GraphPrintSettings.h"
 
 #include <gtest/gtest.h>
@@ -28,11 +29,20 @@ TEST(ResultsScreenLayoutTest, TableFiltersAndGraphShareTheWindowWithoutOverlap) 
             EXPECT_EQ(l.StringGridRezult.size(), l.PanelTabl.size() - QSize(2, 2));
             if (graph) {
                 EXPECT_LT(l.PanelTabl.bottom(), l.PanelGraph.top());
-                EXPECT_LT(l.PanelGraph.right(), l.PanelPrint.left());
                 EXPECT_LE(l.PanelGraph.bottom(), client.height() - 5);
             }
             EXPECT_TRUE(window.contains(l.Panel2));
         }
+    }
+    // Where the filters leave no room below them, the print buttons go under the graph.
+    for (int kind = 2; kind <= 8; ++kind) {
+        const ResultsFormat& f = resultsFormatOf(static_cast<ProcedureKind>(kind));
+        const ResultsScreenLayout l = layOutResultsScreen(
+            {{1024, 600}, {900, 23}, f.choice ? 6 : std::optional<int>(), true, false, true});
+        for (const QRect& other : {l.choiceGroup, l.PanelKosogl, l.PanelGraph, l.ComboBoxExp}) {
+            EXPECT_FALSE(l.PanelPrint.intersects(other) || l.LabelFamily.intersects(other)) << kind;
+        }
+        EXPECT_LE(l.PanelPrint.bottom(), 600 - 5);
     }
     // Without filters the table takes the width up to the right margin.
     const ResultsScreenLayout bare =
@@ -42,6 +52,9 @@ TEST(ResultsScreenLayoutTest, TableFiltersAndGraphShareTheWindowWithoutOverlap) 
 }
 
 TEST(GraphPrintSettingsTest, WidthsTakeOneToAThousandAndFontsOneToSeventyTwo) {
+    // The panel's note names the ranges the check takes.
+    EXPECT_TRUE(graphSettingsNote().contains(QStringLiteral("(от 1 до 1000)")));
+    EXPECT_TRUE(graphSettingsNote().contains(QStringLiteral("пунктах (от 1 до 72)")));
     const QStringList best = {QStringLiteral("1"), QStringLiteral(" 1000 "), QStringLiteral("50"),
                               QStringLiteral("72"), QStringLiteral("1")};
     const GraphSettingsCheck ok = checkGraphSettings(best);

@@ -226,6 +226,15 @@ TEST_F(MainFormTest, CtrlDeleteAsksAndDeletesOnlyWithExactlyCtrl) {
     EXPECT_EQ(child<QComboBox>("ComboBox2")->count(), 1);
 }
 
+TEST_F(MainFormTest, EnterInTheNameFieldAddsThePatient) {
+    create();
+    hideSplash();
+    QTest::keyClicks(child<QLineEdit>("EditFam"), QStringLiteral("Ivanov"));
+    QTest::keyClick(child<QLineEdit>("EditFam"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Ivanov"));
+    EXPECT_TRUE(child<QLineEdit>("EditFam")->text().isEmpty());
+}
+
 TEST_F(MainFormTest, PanelIsCentredAndNeverAtANegativePosition) {
     create();
     auto* panel = child<QFrame>("Panel1");

@@ -42,33 +42,49 @@ TEST_F(AdditionalParametersTest, TheStepShowsItsSettingOnlyWithin1To4) {
     EXPECT_EQ(state.MaxAmplitudaUdalen, 2);
 }
 
-TEST_F(AdditionalParametersTest, SavedFusionGroupsStayInTheFileButARestartShowsTheDesign) {
-    create({QStringLiteral("[Default]"), QStringLiteral("TimeTrenFuz1=250"),
-            QStringLiteral("TimeTrenKosogl1=300"), QStringLiteral("TimeTrenKosogl2=60"),
+TEST_F(AdditionalParametersTest, SavedValuesShowAndSaveBackUnlessTheOperatorPicksOthers) {
+    // Saved 400/75 for fusion, 8/3 amplitudes and 275 (no item holds it) as slow oscillation.
+    create({QStringLiteral("[Default]"), QStringLiteral("TimeTrenFuz1=400"),
+            QStringLiteral("TimeTrenFuz2=75"), QStringLiteral("TimeIntervalKoleb2=275"),
+            QStringLiteral("MaxAmplitudaSbligen=8"), QStringLiteral("MaxAmplitudaUdalen=3"),
             QStringLiteral("Свой=ключ"), QString(), QStringLiteral("[Other]"),
             QStringLiteral("TimeTrenFuz2=1")});
-    c().item(ParamGroup::FuzTime1) = 3; // "400"
-    c().item(ParamGroup::FuzTime2) = 1; // "75"
+    EXPECT_EQ(c().item(ParamGroup::FuzTime1), 3);    // "400"
+    EXPECT_EQ(c().item(ParamGroup::FuzTime2), 1);    // "75"
+    EXPECT_EQ(c().item(ParamGroup::KolebTime2), -1); // none
+    EXPECT_EQ(c().item(ParamGroup::ToCenter), 5);    // "8"
+    EXPECT_EQ(state.MaxAmplitudaSbligen, 8);
+    EXPECT_EQ(state.MaxAmplitudaUdalen, 3);
+    // A pick left by cancelling is not what the screen shows next time.
+    c().item(ParamGroup::FuzTime1) = 0;
+    parameters.activate();
+    EXPECT_EQ(c().item(ParamGroup::FuzTime1), 3);
+
+    c().redBlue = false; // the one change
+    EXPECT_TRUE(parameters.apply());
     EXPECT_TRUE(parameters.saveParameters());
     EXPECT_EQ(dialogs.confirmations, QStringList{QStringLiteral("Сохранить параметры?")});
     EXPECT_EQ(stored(),
               iniBytes(utf8Lines(
-                  {"[Default]", "TimeTrenFuz1=400", "TimeTrenKosogl1=300", "TimeTrenKosogl2=60",
-                   "Свой=ключ", "ShagKoleban=1", "MaxAmplitudaSbligen=4", "MaxAmplitudaUdalen=2",
-                   "TimeIntervalKoleb1=50", "TimeIntervalKoleb2=300", "TimeTrenFuz2=75",
-                   "TimeIntervalKosogl2=60", "TimeIntervalKosogl1=300", "MM_500Pixel=145",
-                   "FilterGreenBlue=0", "", "[Other]", "TimeTrenFuz2=1"})));
-    EXPECT_EQ(state.settings.TimeTrenFuz1, 400);
-    EXPECT_EQ(state.settings.TimeTrenFuz2, 75);
+                  {"[Default]", "TimeTrenFuz1=400", "TimeTrenFuz2=75", "TimeIntervalKoleb2=275",
+                   "MaxAmplitudaSbligen=8", "MaxAmplitudaUdalen=3", "Свой=ключ", "ShagKoleban=1",
+                   "TimeIntervalKoleb1=50", "TimeIntervalKosogl2=50", "TimeIntervalKosogl1=200",
+                   "MM_500Pixel=145", "FilterGreenBlue=1", "TimeTrenKosogl1=200",
+                   "TimeTrenKosogl2=50", "", "[Other]", "TimeTrenFuz2=1"})));
+    EXPECT_EQ(state.settings.TimeIntervalKoleb2, 275);
 
+    // After a restart the same values show; a pick replaces only its own value.
     SharedState restarted;
+    restarted.paths = state.paths;
     ASSERT_TRUE(LoadSettings(restarted.settings, state.paths.ProgramDir).ok());
     AdditionalParameters again(restarted, dialogs);
     again.fillFromSettings();
-    EXPECT_EQ(again.controls().item(ParamGroup::FuzTime1), 2); // "300"
-    EXPECT_EQ(again.controls().item(ParamGroup::FuzTime2), 0); // "50"
+    EXPECT_EQ(again.controls().items, c().items);
+    again.controls().item(ParamGroup::KolebTime2) = 4; // "400"
+    EXPECT_TRUE(again.apply());
+    EXPECT_EQ(restarted.settings.TimeIntervalKoleb2, 400);
     EXPECT_EQ(restarted.settings.TimeTrenFuz1, 400);
-    EXPECT_EQ(restarted.settings.TimeTrenFuz2, 75);
+    EXPECT_EQ(restarted.MaxAmplitudaSbligen, 8);
 }
 
 TEST_F(AdditionalParametersTest, NoToSavingStillAppliesAllButPaletteShiftAndScale) {

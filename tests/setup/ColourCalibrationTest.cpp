@@ -78,6 +78,10 @@ TEST_F(ColourCalibrationTest, SpinsStepFromTheStoredWordAndStopAt0And255) {
 TEST_F(ColourCalibrationTest, SwitchingGlassesReloadsTheLevelsColoursAndKeepsTheLevel) {
     open({QStringLiteral("[Default]"), QStringLiteral("Contrast=2"),
           QStringLiteral("RG_Middle_Red_in_All=11")});
+    const RoleColours opened = state.roles;
+    const auto words = [](const RoleColours& c) {
+        return std::array{c.ColorBlue, c.ColorRed, c.ColorFon, c.ColorAll};
+    };
     calibration.editField(RR, QStringLiteral("5")); // not stored: dropped by the switch
     calibration.chooseRedGreenGlasses();
     EXPECT_EQ(state.settings.GlassesType, GlassesRedGreen);
@@ -88,6 +92,17 @@ TEST_F(ColourCalibrationTest, SwitchingGlassesReloadsTheLevelsColoursAndKeepsThe
     EXPECT_EQ(calibration.fieldText(SR), QStringLiteral("11"));
     EXPECT_EQ(calibration.fieldText(BG), QStringLiteral("190"));
     EXPECT_EQ(entry(21, 1), 190);
+
+    // Discarding goes back to the colours, glasses and level the screen opened with.
+    calibration.chooseContrast(2);
+    calibration.editField(BG, QStringLiteral("77"));
+    calibration.discardChanges();
+    EXPECT_TRUE(calibration.redBlueChecked() && state.settings.GlassesType == GlassesRedBlue);
+    EXPECT_TRUE(calibration.contrastItem() == 1 && state.ContrastLevel == 2);
+    calibration.close(); // the saved copy is put back as well
+    EXPECT_EQ(words(state.roles), words(opened));
+    EXPECT_EQ(calibration.fieldText(BG), QString::number(greenOf(opened.ColorBlue)));
+    EXPECT_EQ(entry(21, 1), greenOf(opened.ColorBlue)); // on the screen
 }
 
 TEST_F(ColourCalibrationTest, StoreWritesExactlyTheTwelveKeysOfGlassesAndLevel) {
