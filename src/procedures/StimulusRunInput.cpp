@@ -80,8 +80,12 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
         host_.closeWindow();
     } else if (isArrowKey(key)) {
         const FigureRect& box = run.ActiveFigure == FigureBlue ? run.BlueRect : run.RedRect;
-        if (run.ActiveFigure == FigureNone ||
-            !arrowBlockedByEdge(key, box, arrowStep(key, shift), run.EdgeMargin, screenSize())) {
+        const int step = arrowStep(key, shift);
+        const bool blocked = traits.edgeRuleAlongDirection
+                                 ? arrowBlockedAlongDirection(key, box, step, run.EdgeMargin,
+                                                              screenSize(), run.StepNo)
+                                 : arrowBlockedByEdge(key, box, step, run.EdgeMargin, screenSize());
+        if (run.ActiveFigure == FigureNone || !blocked) {
             procedure.arrowKey(key, shift);
         }
     }
