@@ -99,7 +99,9 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 bool StimulusRun::ToggleFlickerIfDue() {
     RunState& run = state_.run;
-    if (FlickerPeriodMs(state_.session) == 0) {
+    // Only a running flicker toggles: before it starts, while it pauses and after it stopped
+    // a key or a move leaves the picture as it is.
+    if (FlickerPeriodMs(state_.session) == 0 || !timerM_->isActive()) {
         return false;
     }
     const int now = seams_.clock.millisecondsSinceMidnight();

@@ -31,6 +31,7 @@ enum WorkMode { Manual = 0, WithPauses = 1, Uniform = 2 };
 ProcedureTraits trenKosoglTraits() {
     ProcedureTraits traits;
     traits.move.flickerDecides = true;
+    traits.move.hiddenInTurnMoves = true;
     traits.keysToggleFlicker = true;
     traits.altMovesOtherFigure = true;
     traits.clickAfterResultCloses = true;
@@ -56,6 +57,7 @@ void TrenKosogl::composeScene() {
     RunState& run = runState();
     SessionParams& session = this->session();
     run.EdgeMargin = kKosoglMargin;
+    flickerPaused_ = false;
     const int index = session.ObjectNumber - 1;
     if (index < 0 || index >= static_cast<int>(kTrenKosoglPictures.size())) {
         clearedPrimary();
@@ -254,14 +256,25 @@ void TrenKosogl::manualClick(Qt::MouseButton button) {
 
 void TrenKosogl::pauseModeClick() {
     Timer& timer2 = clock();
+    RunState& run = runState();
     if (timer2.isActive()) {
+        // The pause: the flicker stops with the whole picture shown, and with the figures in
+        // turn the picked one counts as the shown one, so the hand can move it.
         timer2.stop();
-        frame().stopFlickerClock();
+        frame().ShowWholeScene();
+        run.AlternatePhase = run.ActiveFigure == FigureRed;
+        flickerPaused_ = FlickerPeriodMs(session()) != 0;
         frame().ShowTimeBox(tickCount_);
         return;
     }
-    if (runState().ActiveFigure == FigureNone) {
+    if (run.ActiveFigure == FigureNone) {
         return;
+    }
+    if (flickerPaused_) {
+        // The flicker resumes with the steps, the picture shown for a whole period first.
+        flickerPaused_ = false;
+        run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
+        frame().startFlickerClock(kFlickerTickMs);
     }
     takeMovementStart();
     seams().cursor.hide();
@@ -275,8 +288,9 @@ void TrenKosogl::uniformModeClick() {
     RunState& run = runState();
     Timer& timer2 = clock();
     if (run.MouseArmed) {
+        // Stopped for good: the flicker stops with the whole picture shown.
         timer2.stop();
-        frame().stopFlickerClock();
+        frame().ShowWholeScene();
         return;
     }
     if (run.ActiveFigure == FigureNone || timer2.isActive()) {

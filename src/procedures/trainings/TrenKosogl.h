@@ -57,6 +57,8 @@ private:
     // (the "5Sec.wav" count).
     int tickCount_ = 0;
     int ticksRunning_ = 0;
+    // The mode with pauses is paused with its flicker stopped, to resume with the steps.
+    bool flickerPaused_ = false;
 };
 
 } // namespace trelon
