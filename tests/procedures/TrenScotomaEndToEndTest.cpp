@@ -180,7 +180,8 @@ TEST_F(TrenScotomaEndToEndTest, AeroplaneOfEachDirectionEatsAWedgeOnItsWayAndLea
     }
 }
 
-TEST_F(TrenScotomaEndToEndTest, AeroplaneStoresTheTravelStillAheadAndTakesRightFromTheBottom) {
+TEST_F(TrenScotomaEndToEndTest,
+       AeroplaneStoresTheTravelStillAheadTakesRightFromTheBottomAndArrowsLeaveTheBeeFlying) {
     // From the top the plane's bottom (66) leads: 20 Shift+Down take it to 166, 218 px above
     // the centre = 3.552 degrees.
     state.session.WorkMode = 90;
@@ -202,6 +203,24 @@ TEST_F(TrenScotomaEndToEndTest, AeroplaneStoresTheTravelStillAheadAndTakesRightF
     ASSERT_EQ(records.size(), 2u);
     EXPECT_DOUBLE_EQ(records[0].ValueX, 3.6);
     EXPECT_DOUBLE_EQ(records[1].ValueX, 6.0);
+    run->FormClose();
+
+    // The bee blinking at 8 Hz reaches the centre shown, and its flicker stops; arrows
+    // pressed after that leave it shown for the whole flight.
+    state.session.FlickerHz = 8;
+    state.session.FlickerVariant = 1;
+    startTraining(1, 2);
+    figureReady();
+    ASSERT_TRUE(pressUntilReached(Qt::Key_Left));
+    timer("TimerM").fire();
+    ASSERT_FALSE(timer("TimerM").isActive());
+    clock.advance(300);
+    press(Qt::Key_Left, Qt::NoModifier, 3);
+    int ticks = 0;
+    for (; timer("Timer2").fire() && ticks < 200; ++ticks) {
+        ASSERT_GT(countOf(kRed), 0) << ticks;
+    }
+    EXPECT_GT(ticks, 60);
 }
 
 TEST_F(TrenScotomaEndToEndTest, FlickerRunsAtItsPeriodWhileTheFigureMoves) {
