@@ -78,20 +78,15 @@ TEST_F(TrenBificsEndToEndTest, SixteenInOneOutStepOneConvergesUntilAligned) {
 TEST_F(TrenBificsEndToEndTest, EveryStepAndAmplitudeChoiceOfTheParametersScreenConverges) {
     // Every step with every pair of amplitudes that swings in farther than out, from 30 px
     // apart across and 10 down (so all three phases run).
-    const int toCentre[] = {2, 3, 4, 5, 6, 8, 10, 12};
-    const int fromCentre[] = {1, 2, 3, 4, 5, 6, 8, 10};
-    int runs = 0;
     for (int step = 1; step <= 4; ++step) {
-        for (int in : toCentre) {
-            for (int out : fromCentre) {
+        for (int in : {2, 3, 4, 5, 6, 8, 10, 12}) {
+            for (int out : {1, 2, 3, 4, 5, 6, 8, 10}) {
                 if (out >= in) {
                     continue;
                 }
-                SCOPED_TRACE(testing::Message()
-                             << "step " << step << ", in " << in << ", out " << out);
+                SCOPED_TRACE(testing::Message() << "step " << step << ", " << in << "/" << out);
                 start(in, out, step);
-                moveMouse(centre);
-                for (int x = 1; x <= 15; ++x) {
+                for (int x = 0; x <= 15; ++x) {
                     moveMouse(centre + QPoint(x, x / 3));
                 }
                 clickAt(QPoint(5, 5));
@@ -99,11 +94,9 @@ TEST_F(TrenBificsEndToEndTest, EveryStepAndAmplitudeChoiceOfTheParametersScreenC
                 }
                 ASSERT_TRUE(runState().ResultShown);
                 run->FormClose();
-                ++runs;
             }
         }
     }
-    EXPECT_EQ(runs, 144);
     const std::vector<ResultRecord> records = stored();
     ASSERT_EQ(records.size(), 144u);
     for (const ResultRecord& r : records) {

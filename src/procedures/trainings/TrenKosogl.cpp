@@ -258,11 +258,8 @@ void TrenKosogl::pauseModeClick() {
     Timer& timer2 = clock();
     RunState& run = runState();
     if (timer2.isActive()) {
-        // The pause: the flicker stops with the whole picture shown, and with the figures in
-        // turn the picked one counts as the shown one, so the hand can move it.
         timer2.stop();
-        frame().ShowWholeScene();
-        run.AlternatePhase = run.ActiveFigure == FigureRed;
+        stopFlickerShowingAll();
         flickerPaused_ = FlickerPeriodMs(session()) != 0;
         frame().ShowTimeBox(tickCount_);
         return;
@@ -288,9 +285,8 @@ void TrenKosogl::uniformModeClick() {
     RunState& run = runState();
     Timer& timer2 = clock();
     if (run.MouseArmed) {
-        // Stopped for good: the flicker stops with the whole picture shown.
         timer2.stop();
-        frame().ShowWholeScene();
+        stopFlickerShowingAll();
         return;
     }
     if (run.ActiveFigure == FigureNone || timer2.isActive()) {
@@ -355,6 +351,14 @@ void TrenKosogl::uniformModeTick() {
     const Offset off = offsetFromAligned();
     stepTowardsAlignment(uniformStep(std::abs(off.dx), std::abs(off.dy), run.PathSlope));
     endIfAligned();
+}
+
+void TrenKosogl::stopFlickerShowingAll() {
+    frame().ShowWholeScene();
+    // With the figures in turn the picked one counts as the one shown, so the hand moves it
+    // where it is seen.
+    RunState& run = runState();
+    run.AlternatePhase = run.ActiveFigure == FigureRed;
 }
 
 void TrenKosogl::stopAndCapture() {

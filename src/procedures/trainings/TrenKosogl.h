@@ -44,6 +44,8 @@ private:
     void manualTick();
     void pauseModeTick();
     void uniformModeTick();
+    // A pause or stop of the automatic modes: the flicker stops with the whole picture shown.
+    void stopFlickerShowingAll();
     // Both clocks stop and the answer is taken.
     void stopAndCapture();
 
