@@ -192,12 +192,11 @@ TEST_F(TrenKosoglEndToEndTest, FlickerStartsWithThePickPausesWithTheWholePicture
     press(Qt::Key_Right);
     EXPECT_TRUE(bothShown());
     pickAndShift(kRed, 10);
+    ASSERT_EQ(redShift(), 11) << "seen at once; the arrow before the pick took SkipFirstMove";
     clickAt(QPoint(5, 5));
     // Paused while the red figure is hidden: both show, the flicker waits.
-    for (int i = 0; i < 2; ++i) {
-        clock.advance(250);
-        timer("TimerM").fire();
-    }
+    clock.advance(250);
+    timer("TimerM").fire();
     ASSERT_FALSE(entriesOn(primary()).contains(kRed));
     clickAt(QPoint(5, 5));
     EXPECT_FALSE(timer("TimerM").isActive());
@@ -205,17 +204,13 @@ TEST_F(TrenKosoglEndToEndTest, FlickerStartsWithThePickPausesWithTheWholePicture
     // The resuming click resumes the flicker, and every step lands, hidden or not.
     clickAt(QPoint(5, 5));
     EXPECT_TRUE(timer("TimerM").isActive());
-    int toggles = 0;
-    for (int ms = 0; ms < 40000 && !runState().ResultShown; ms += 50) {
+    for (int ms = 50; ms < 40000 && !runState().ResultShown; ms += 50) {
         clock.advance(50);
-        const bool phase = runState().AlternatePhase;
-        timer("TimerM").fire();
-        toggles += runState().AlternatePhase != phase ? 1 : 0;
-        if (ms % 1000 == 950) {
-            timer("Timer2").fire();
+        if (ms % 1000 == 0) {
+            timer("Timer2").fire(); // before the toggle due with it: the red figure is hidden
         }
+        timer("TimerM").fire();
     }
-    EXPECT_GT(toggles, 50);
     ASSERT_EQ(stored().size(), 1u);
     EXPECT_DOUBLE_EQ(stored()[0].ValueX, 0.0);
 

@@ -159,6 +159,11 @@ void TrenKosogl::click() {
         frame().startFlickerClock(kFlickerTickMs);
     }
     pickOrDropFigure(true, picks && period != 0);
+    // The whole picture is on screen: with the figures in turn the picked one counts as the
+    // one shown until the first toggle hides it.
+    if (picks && period != 0) {
+        run.AlternatePhase = run.ActiveFigure == FigureRed;
+    }
 }
 
 void TrenKosogl::mouseMove(int x, int y) {
