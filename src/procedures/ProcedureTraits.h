@@ -11,6 +11,9 @@ struct ProcedureTraits {
     bool keysToggleFlicker = false;
     // Alt with a key moves the other figure for that key press.
     bool altMovesOtherFigure = false;
+    // The edge rule of the arrow keys looks at the edges the key's move along the direction
+    // StepNo goes towards, instead of the key's own edge.
+    bool edgeRuleAlongDirection = false;
     // StepNo counts the run's steps: 9 (all done) makes Enter close the window.
     bool countsSteps = false;
     // Once the result is shown a button press closes the window.

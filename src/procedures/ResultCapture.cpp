@@ -73,6 +73,24 @@ void kosoglObject(const CaptureGeometry& at, const DegreeScale& scale, ResultRec
     record.ObjectSize = tenth(scale.degrees(std::max(widthOf(at.blue), widthOf(at.red))));
 }
 
+// The red figure's travel still ahead in pixels along its direction, from its leading edge to
+// the centre line across the travel; signed, the caller takes the size. Direction 1 (and an
+// unknown one) measures from the left edge, which leads there.
+double travelStillAhead(const CaptureGeometry& at, int direction) {
+    const ScotomaDirection* d = scotomaDirection(direction);
+    if (d == nullptr) {
+        return at.client.width() / 2.0 - at.red.Left;
+    }
+    const int lead = leadingEdge(at.red, *d);
+    if (d->travelX() == 0) {
+        return at.client.height() / 2.0 - lead;
+    }
+    const double across = at.client.width() / 2.0 - lead;
+    // On a diagonal each pixel across is the square root of 2 pixels of travel.
+    constexpr double kRoot2 = 1.4142135623730950488;
+    return d->diagonal() ? across * kRoot2 : across;
+}
+
 } // namespace
 
 double DegreeScale::degrees(double pixels) const {
@@ -188,10 +206,11 @@ std::vector<ResultLine> fusionValues(const CaptureGeometry& at, const DegreeScal
 }
 
 std::vector<ResultLine> scotomaTrainingValues(const CaptureGeometry& at, const DegreeScale& scale,
-                                              bool targetReached, ResultRecord& record) {
+                                              int direction, bool targetReached,
+                                              ResultRecord& record) {
     record.ObjectName = objectItemName(scotomaObjectCaptions(), record.ObjectNumber);
     if (!targetReached) {
-        const double distance = scale.degrees(at.client.width() / 2.0 - at.red.Left);
+        const double distance = scale.degrees(travelStillAhead(at, direction));
         if (std::fabs(distance) < std::fabs(record.ValueX)) {
             record.ValueX = std::fabs(tenth(distance));
         }

@@ -88,10 +88,12 @@ QPolygon scotomaOutline(const ResultRecord& record);
 
 std::vector<ResultLine> fusionValues(const CaptureGeometry& at, const DegreeScale& scale,
                                      ResultRecord& record);
-// The scotoma training: the distance from the centre keeps its smallest value; once the
-// target was reached the value held (0) is only rounded.
+// The scotoma training in direction 1..8: the travel still ahead, from the red figure's
+// leading edge to the centre line across the travel, keeps its smallest value in degrees;
+// once the target was reached the value held (0) is only rounded.
 std::vector<ResultLine> scotomaTrainingValues(const CaptureGeometry& at, const DegreeScale& scale,
-                                              bool targetReached, ResultRecord& record);
+                                              int direction, bool targetReached,
+                                              ResultRecord& record);
 std::vector<ResultLine> kosoglTrainingValues(const CaptureGeometry& at, const DegreeScale& scale,
                                              ResultRecord& record);
 std::vector<ResultLine> bifixationValues(const CaptureGeometry& at, const DegreeScale& scale,

@@ -33,7 +33,8 @@ public:
     // The flicker clock (TimerM) ticks every tickMs from now on; stopFlickerClock stops it.
     virtual void startFlickerClock(int tickMs) = 0;
     virtual void stopFlickerClock() = 0;
-    // The flicker toggles instead of a key or before a mouse move when due; true when it did.
+    // The flicker toggles instead of a key or before a mouse move when due and its clock runs;
+    // true when it did.
     virtual bool ToggleFlickerIfDue() = 0;
     // Stops the flicker and puts the full scene back on the screen before a capture.
     virtual void ShowWholeScene() = 0;

@@ -80,8 +80,12 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
         host_.closeWindow();
     } else if (isArrowKey(key)) {
         const FigureRect& box = run.ActiveFigure == FigureBlue ? run.BlueRect : run.RedRect;
-        if (run.ActiveFigure == FigureNone ||
-            !arrowBlockedByEdge(key, box, arrowStep(key, shift), run.EdgeMargin, screenSize())) {
+        const int step = arrowStep(key, shift);
+        const bool blocked = traits.edgeRuleAlongDirection
+                                 ? arrowBlockedAlongDirection(key, box, step, run.EdgeMargin,
+                                                              screenSize(), run.StepNo)
+                                 : arrowBlockedByEdge(key, box, step, run.EdgeMargin, screenSize());
+        if (run.ActiveFigure == FigureNone || !blocked) {
             procedure.arrowKey(key, shift);
         }
     }
@@ -95,7 +99,9 @@ void StimulusRun::keyDown(int key, Qt::KeyboardModifiers modifiers) {
 
 bool StimulusRun::ToggleFlickerIfDue() {
     RunState& run = state_.run;
-    if (FlickerPeriodMs(state_.session) == 0) {
+    // Only a running flicker toggles: before it starts, while it pauses and after it stopped
+    // a key or a move leaves the picture as it is.
+    if (FlickerPeriodMs(state_.session) == 0 || !timerM_->isActive()) {
         return false;
     }
     const int now = seams_.clock.millisecondsSinceMidnight();

@@ -44,6 +44,7 @@ struct RedrawPlan {
     bool primary = false;      // compose on PrimarySurface (after AuxSurface)
     bool primaryToAux = false; // then copy the box from the primary to AuxSurface
     bool scene = false;        // compose on SceneSurface, then copy the box to the primary
+    bool sceneToPrimary = true;
 };
 
 RedrawPlan planRedraw(const SharedState& state, int figure, const MoveRules& rules) {
@@ -53,8 +54,9 @@ RedrawPlan planRedraw(const SharedState& state, int figure, const MoveRules& rul
     if (flickering && variant == 4) {
         // The figures show in turn: red while AlternatePhase is set, blue while it is clear.
         const bool shown = (figure == FigureRed) == state.run.AlternatePhase;
-        plan.moves = shown;
-        plan.aux = plan.primary = shown;
+        plan.moves = shown || rules.hiddenInTurnMoves;
+        plan.aux = plan.moves;
+        plan.primary = shown;
         return plan;
     }
     const bool oneImageFlickers = flickering && (variant == 1 || variant == 2);
@@ -69,6 +71,8 @@ RedrawPlan planRedraw(const SharedState& state, int figure, const MoveRules& rul
         return plan;
     }
     plan.scene = true;
+    // The whole picture blanked: the move shows when the picture returns from SceneSurface.
+    plan.sceneToPrimary = !(flickering && variant == 3 && !state.run.FlickerOn);
     return plan;
 }
 
@@ -195,8 +199,10 @@ void MoveFigure(SharedState& state, Dialogs& dialogs, const QString& caption, in
     }
     if (plan.scene) {
         complete = composer.composeOn(display.SceneSurface.get()) && complete;
-        complete =
-            copyBox(display.PrimarySurface.get(), display.SceneSurface.get(), changed) && complete;
+        if (plan.sceneToPrimary) {
+            complete = copyBox(display.PrimarySurface.get(), display.SceneSurface.get(), changed) &&
+                       complete;
+        }
     }
     // Shown after the surfaces are unlocked: the box waits for the operator.
     if (!complete) {

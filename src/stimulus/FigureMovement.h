@@ -19,6 +19,9 @@ struct MoveRules {
     // Moves are composed on the screen itself rather than on SceneSurface (the scotoma test,
     // the angle scale).
     bool composeOnScreen = false;
+    // The squint training: with the two figures in turn, the hidden figure still moves, on
+    // the full scene, and shows at its new place when its turn comes (no step is lost).
+    bool hiddenInTurnMoves = false;
 };
 
 // Moves the active figure (RunState::ActiveFigure) dx pixels right and dy down; the

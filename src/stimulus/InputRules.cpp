@@ -50,6 +50,19 @@ bool arrowBlockedByEdge(int key, const FigureRect& box, int step, int margin, QS
     }
 }
 
+bool arrowBlockedAlongDirection(int key, const FigureRect& box, int step, int margin, QSize client,
+                                int direction) {
+    if (scotomaDirection(direction) == nullptr) {
+        return arrowBlockedByEdge(key, box, step, margin, client);
+    }
+    const FigureMove move = restrictToDirection(arrowMove(key, step), direction);
+    const int reach = step + margin;
+    return (move.dx > 0 && box.Right >= client.width() - reach) ||
+           (move.dx < 0 && box.Left <= reach) ||
+           (move.dy > 0 && box.Bottom >= client.height() - reach) ||
+           (move.dy < 0 && box.Top <= reach);
+}
+
 int limitMouseDelta(int delta) {
     // Upper bounds of the magnitudes that give 1, 2, ... 8; beyond the last, 9.
     static constexpr int kUpTo[] = {3, 7, 10, 12, 14, 16, 18, 20};

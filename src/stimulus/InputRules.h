@@ -24,6 +24,12 @@ FigureMove arrowMove(int key, int step);
 // The common edge rule: an arrow key that would bring box within margin + step of the
 // window edge in its direction is ignored. Right also stops near the bottom edge.
 bool arrowBlockedByEdge(int key, const FigureRect& box, int step, int margin, QSize client);
+// The edge rule of a figure kept to scotoma direction 1..8: the key's move along the
+// direction's line is ignored when it would bring box within margin + step of an edge it
+// goes towards (so Right, which moves the figure of a diagonal from the bottom upwards, does
+// not look at the bottom edge). Another direction takes the common rule.
+bool arrowBlockedAlongDirection(int key, const FigureRect& box, int step, int margin, QSize client,
+                                int direction);
 
 // The mouse speed limit: a delta of magnitude 1..3 gives 1, 4..7 2, 8..10 3, 11..12 4,
 // 13..14 5, 15..16 6, 17..18 7, 19..20 8, 21 and more 9, keeping its sign; 0 stays 0.

@@ -45,6 +45,7 @@ TEST_F(FlickerKeyTest, ArrowDueForAToggleOnlyToggles) {
     state.run.LastToggleTime = clock.now - 1000;
     state.run.ActiveFigure = FigureRed;
     state.run.RedRect = {50, 60, 50, 60};
+    run->startFlickerClock(100);
 
     run->keyDown(Qt::Key_Right, Qt::NoModifier);
     EXPECT_FALSE(state.run.FlickerOn) << "the whole picture is hidden";

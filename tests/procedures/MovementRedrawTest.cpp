@@ -133,6 +133,7 @@ TEST_F(MovementRedrawTest, VisibleFlickeringImageMovesOnTheScreenAndTheFullScene
 
 TEST_F(MovementRedrawTest, AlternatingFlickerMovesOnlyTheFigureShownNow) {
     startFlicker(4);
+    selectProcedure(0, 1); // the scotoma training's moves
     placeFigures(QRect(20, 30, 20, 20), QRect(60, 30, 20, 20));
     state.run.AlternatePhase = true;
     toggle(); // the red figure hides; the blue one shows

@@ -123,18 +123,18 @@ TEST(ResultCaptureTrainings, ScotomaDistanceKeepsItsSmallestValue) {
     record.ObjectNumber = 3;
     record.ValueX = 300;
     const auto lines =
-        scotomaTrainingValues(geometry({}, {612, 650, 300, 340}), kScale, false, record);
+        scotomaTrainingValues(geometry({}, {612, 650, 300, 340}), kScale, 1, false, record);
     EXPECT_DOUBLE_EQ(record.ValueX, 1.6); // 100 pixels right of the centre, as a distance
     EXPECT_EQ(record.ObjectName, QStringLiteral("Самолет (8)"));
     EXPECT_EQ(lines, (std::vector<ResultLine>{
                          {QStringLiteral("По горизонтали: 1,6 град."), kUpperResultLine}}));
 
     record.ValueX = 1.2;
-    scotomaTrainingValues(geometry({}, {612, 650, 300, 340}), kScale, false, record);
+    scotomaTrainingValues(geometry({}, {612, 650, 300, 340}), kScale, 1, false, record);
     EXPECT_DOUBLE_EQ(record.ValueX, 1.2);
 
     record.ValueX = 0; // the target was reached
-    scotomaTrainingValues(geometry({}, {612, 650, 300, 340}), kScale, true, record);
+    scotomaTrainingValues(geometry({}, {612, 650, 300, 340}), kScale, 1, true, record);
     EXPECT_EQ(record.ValueX, 0);
 }
 

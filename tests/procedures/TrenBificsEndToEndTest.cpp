@@ -1,5 +1,6 @@
 // The bifixation training from its scene to the stored record: shifting the figures with the
-// mouse, the oscillation converging to the aligned position, the halt at the screen's edge.
+// mouse, the oscillation converging to the aligned position for every step and amplitude
+// choice, the halt at the screen's edge.
 #include "DiagnosticRunFixture.h"
 
 namespace trelon::test {
@@ -72,6 +73,52 @@ TEST_F(TrenBificsEndToEndTest, SixteenInOneOutStepOneConvergesUntilAligned) {
     EXPECT_EQ(r.StepPixels, 1);
     EXPECT_EQ(r.ProcedureNumber, 3);
     EXPECT_DOUBLE_EQ(r.ObjectSize, std::round((box0.Right - box0.Left) * 0.29 / 8.9 * 50 / 100));
+}
+
+TEST_F(TrenBificsEndToEndTest, EveryStepAndAmplitudeChoiceOfTheParametersScreenConverges) {
+    // Every step with every pair of amplitudes that swings in farther than out, from 30 px
+    // apart across and 10 down (so all three phases run).
+    for (int step = 1; step <= 4; ++step) {
+        for (int in : {2, 3, 4, 5, 6, 8, 10, 12}) {
+            for (int out : {1, 2, 3, 4, 5, 6, 8, 10}) {
+                if (out >= in) {
+                    continue;
+                }
+                SCOPED_TRACE(testing::Message() << "step " << step << ", " << in << "/" << out);
+                start(in, out, step);
+                for (int x = 0; x <= 15; ++x) {
+                    moveMouse(centre + QPoint(x, x / 3));
+                }
+                clickAt(QPoint(5, 5));
+                for (int tick = 0; tick < 1000 && timer("Timer2").fire(); ++tick) {
+                }
+                ASSERT_TRUE(runState().ResultShown);
+                run->FormClose();
+            }
+        }
+    }
+    const std::vector<ResultRecord> records = stored();
+    ASSERT_EQ(records.size(), 144u);
+    for (const ResultRecord& r : records) {
+        EXPECT_DOUBLE_EQ(r.ValueX, 0.0);
+        EXPECT_DOUBLE_EQ(r.ValueY, 0.0);
+    }
+}
+
+TEST_F(TrenBificsEndToEndTest, FiguresFollowTheHandAndThePushedCursorMovesNothing) {
+    start(4, 2, 1);
+    const FigureRect box0 = runState().BlueRect;
+    moveMouse(centre);
+    // The hand goes 30 px right in 3 px events and back; each event pushes the cursor on by
+    // as much, and the event of that push moves nothing.
+    for (int sign : {1, -1}) {
+        for (int i = 0; i < 10; ++i) {
+            moveMouse(cursor.at + QPoint(3 * sign, 0));
+            moveMouse(cursor.at);
+        }
+        EXPECT_EQ(runState().BlueRect.Left, box0.Left + (sign > 0 ? 30 : 0));
+        EXPECT_EQ(runState().RedRect.Left, box0.Left - (sign > 0 ? 30 : 0));
+    }
 }
 
 TEST_F(TrenBificsEndToEndTest, HaltsAtTheEdgeWithoutAResultThenEnterAnswers) {

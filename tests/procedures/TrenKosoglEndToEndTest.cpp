@@ -1,5 +1,6 @@
 // The squint training from its scene to the stored record: the three modes, Home stepping by
-// hand, and the flicker keeping its periods while the figure steps.
+// hand, the flicker keeping its periods while the figure steps, starting with the pick and
+// pausing with the steps.
 #include "DiagnosticRunFixture.h"
 #include "procedures/trainings/AlignmentSteps.h"
 
@@ -8,12 +9,12 @@ namespace {
 
 class TrenKosoglEndToEndTest : public DiagnosticRunFixture {
 protected:
-    // The star in mode 0 (manual), 1 (pauses) or 2 (uniform), the red figure flickering at
-    // the frequency item's hertz (0 none).
-    void start(int mode, std::uint16_t hertz = 0) {
+    // The star in mode 0 (manual), 1 (pauses) or 2 (uniform), flickering at the frequency
+    // item's hertz (0 none) in the variant (1 the red figure).
+    void start(int mode, std::uint16_t hertz = 0, std::uint16_t variant = 1) {
         selectProcedure(0, 2, 1);
         state.session.WorkMode = mode;
-        state.session.FlickerVariant = 1;
+        state.session.FlickerVariant = variant;
         FlickerPeriodMs(state.session) = hertz;
         run->FormActivate();
         red0 = runState().RedRect;
@@ -180,6 +181,54 @@ TEST_F(TrenKosoglEndToEndTest, UniformWithFlickerStepsEveryIntervalWhileRedShows
     ASSERT_EQ(stored().size(), 1u);
     EXPECT_EQ(stored()[0].FlickerHz, 250);
     EXPECT_DOUBLE_EQ(stored()[0].ValueX, 0.0);
+}
+
+TEST_F(TrenKosoglEndToEndTest, FlickerStartsWithThePickPausesWithTheWholePictureAndResumes) {
+    // Figures in turn at 6 Hz (250 ms): an arrow before the pick leaves the picture whole.
+    state.session.PauseSeconds = 5;
+    state.session.StepPixels = 3;
+    start(1, 6, 4);
+    const auto bothShown = [this] { return entriesOn(primary()).contains({kRed, kBlue}); };
+    press(Qt::Key_Right);
+    EXPECT_TRUE(bothShown());
+    pickAndShift(kRed, 10);
+    ASSERT_EQ(redShift(), 11) << "seen at once; the arrow before the pick took SkipFirstMove";
+    clickAt(QPoint(5, 5));
+    // Paused while the red figure is hidden: both show, the flicker waits.
+    clock.advance(250);
+    timer("TimerM").fire();
+    ASSERT_FALSE(entriesOn(primary()).contains(kRed));
+    clickAt(QPoint(5, 5));
+    EXPECT_FALSE(timer("TimerM").isActive());
+    EXPECT_TRUE(bothShown());
+    // The resuming click resumes the flicker, and every step lands, hidden or not.
+    clickAt(QPoint(5, 5));
+    EXPECT_TRUE(timer("TimerM").isActive());
+    for (int ms = 50; ms < 40000 && !runState().ResultShown; ms += 50) {
+        clock.advance(50);
+        if (ms % 1000 == 0) {
+            timer("Timer2").fire(); // before the toggle due with it: the red figure is hidden
+        }
+        timer("TimerM").fire();
+    }
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_DOUBLE_EQ(stored()[0].ValueX, 0.0);
+
+    // The whole picture blinking: a key while it is blank moves the figure unseen; it shows
+    // moved when the picture returns.
+    run->FormClose();
+    start(1, 6, 3);
+    pickAndShift(kRed, 1);
+    clock.advance(250);
+    timer("TimerM").fire();
+    ASSERT_FALSE(runState().FlickerOn);
+    clock.advance(10);
+    press(Qt::Key_Right);
+    EXPECT_EQ(redShift(), 2);
+    EXPECT_EQ(entriesOn(primary()), QSet<int>{kFon});
+    clock.advance(200);
+    timer("TimerM").fire();
+    EXPECT_EQ(boxOf(primary(), kRed), boxOf(scene(), kRed));
 }
 
 // Pause steps where the figure lies on the start's line or near it (r <= S, p > 1): the

@@ -1,7 +1,8 @@
 // The scotoma training from its scene to the stored record, on a 1024 x 768 screen (centre
 // (512, 384)) with one millimetre = 3 pixels: the one-pixel creep over the target with the
 // push-back, the cheese eaten in its band, the trap closing, the bee's and the aeroplanes'
-// run-away, the flicker while the figure moves.
+// run-away, the travel still ahead stored in every direction, the flicker while the figure
+// moves.
 #include "DiagnosticRunFixture.h"
 
 #include <array>
@@ -177,6 +178,49 @@ TEST_F(TrenScotomaEndToEndTest, AeroplaneOfEachDirectionEatsAWedgeOnItsWayAndLea
         EXPECT_DOUBLE_EQ(records[i].ValueX, 0.0);
         EXPECT_EQ(records[i].WorkMode, directions[i].degrees);
     }
+}
+
+TEST_F(TrenScotomaEndToEndTest,
+       AeroplaneStoresTheTravelStillAheadTakesRightFromTheBottomAndArrowsLeaveTheBeeFlying) {
+    // From the top the plane's bottom (66) leads: 20 Shift+Down take it to 166, 218 px above
+    // the centre = 3.552 degrees.
+    state.session.WorkMode = 90;
+    startTraining(1, 3);
+    figureReady();
+    press(Qt::Key_Down, Qt::ShiftModifier, 20);
+    ASSERT_EQ(runState().RedRect.Bottom, 166);
+    press(Qt::Key_Return);
+    run->FormClose();
+    // From the bottom-left corner, 10 px above the bottom, Right goes up and right at once;
+    // its right edge leads: (512 - 252) x 1.4142 = 367.7 px of travel = 5.990 degrees.
+    state.session.WorkMode = 225;
+    startTraining(1, 3);
+    figureReady();
+    press(Qt::Key_Right, Qt::ShiftModifier, 10);
+    ASSERT_EQ(QPoint(runState().RedRect.Right, runState().RedRect.Top), QPoint(252, 644));
+    press(Qt::Key_Return);
+    const std::vector<ResultRecord> records = stored();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_DOUBLE_EQ(records[0].ValueX, 3.6);
+    EXPECT_DOUBLE_EQ(records[1].ValueX, 6.0);
+    run->FormClose();
+
+    // The bee blinking at 8 Hz reaches the centre shown, and its flicker stops; arrows
+    // pressed after that leave it shown for the whole flight.
+    state.session.FlickerHz = 8;
+    state.session.FlickerVariant = 1;
+    startTraining(1, 2);
+    figureReady();
+    ASSERT_TRUE(pressUntilReached(Qt::Key_Left));
+    timer("TimerM").fire();
+    ASSERT_FALSE(timer("TimerM").isActive());
+    clock.advance(300);
+    press(Qt::Key_Left, Qt::NoModifier, 3);
+    int ticks = 0;
+    for (; timer("Timer2").fire() && ticks < 200; ++ticks) {
+        ASSERT_GT(countOf(kRed), 0) << ticks;
+    }
+    EXPECT_GT(ticks, 60);
 }
 
 TEST_F(TrenScotomaEndToEndTest, FlickerRunsAtItsPeriodWhileTheFigureMoves) {

@@ -99,12 +99,11 @@ void TrenBifics::mouseDown(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
 
 void TrenBifics::mouseMove(int x, int y) {
     RunState& run = runState();
-    // Suspended after a push of the cursor.
     if (run.ActiveFigure == FigureNone) {
         return;
     }
     // The first event after the scene put the cursor at the centre only arms the mouse.
-    if (clock().isActive() || !run.MouseArmed || QPoint(x, y) == centre()) {
+    if (clock().isActive() || !run.MouseArmed) {
         run.MouseArmed = true;
         return;
     }
@@ -129,11 +128,11 @@ void TrenBifics::mouseMove(int x, int y) {
     movePair(opposite);
     run.LastCursor = {x, y};
     if (std::abs(move.dx) > 1 || std::abs(move.dy) > 1) {
-        // A fast move pushes the cursor on by as much, and the last position with it (so the
-        // push itself moves nothing); the figures rest until TimerMove.
+        // A fast move pushes the cursor on by as much, and the last position with it: the
+        // push itself moves nothing, and each later event's delta is the hand's own motion.
+        // The figures do not rest after it, so no motion of the hand is held back.
         run.LastCursor = {x + move.dx, y + move.dy};
         seams().cursor.setPosition(QPoint(x + move.dx, y + move.dy));
-        frame().restFigure(run.ActiveFigure);
     }
 }
 
@@ -144,15 +143,25 @@ void TrenBifics::clockTick() {
     }
     RunState& run = runState();
     FigureMove step = *converging;
-    const int size = std::max(step.dx, step.dy);
+    const int toCentre = state().MaxAmplitudaSbligen;
+    const int fromCentre = state().MaxAmplitudaUdalen;
     // The swing turns before the tick's move once its travel reached the amplitude.
-    if (run.SwingIn && run.SwingInTravel >= state().MaxAmplitudaSbligen) {
+    if (run.SwingIn && run.SwingInTravel >= toCentre) {
         run.SwingIn = false;
         run.SwingInTravel = 0;
-    } else if (!run.SwingIn && std::abs(run.SwingOutTravel) >= state().MaxAmplitudaUdalen) {
+    } else if (!run.SwingIn && std::abs(run.SwingOutTravel) >= fromCentre) {
         run.SwingIn = true;
         run.SwingOutTravel = 0;
     }
+    // A swing's last step takes only what remains of its amplitude, so each swing goes its
+    // amplitude exactly and every swing in and out gains the difference of the two (a whole
+    // step each way would undo the gain whenever the step fits both amplitudes alike).
+    const int remains =
+        run.SwingIn ? toCentre - run.SwingInTravel : fromCentre - std::abs(run.SwingOutTravel);
+    if (remains > 0) {
+        step = {std::min(step.dx, remains), std::min(step.dy, remains)};
+    }
+    const int size = std::max(step.dx, step.dy);
     if (run.SwingIn) {
         run.SwingInTravel += size;
     } else {

@@ -31,6 +31,7 @@ enum WorkMode { Manual = 0, WithPauses = 1, Uniform = 2 };
 ProcedureTraits trenKosoglTraits() {
     ProcedureTraits traits;
     traits.move.flickerDecides = true;
+    traits.move.hiddenInTurnMoves = true;
     traits.keysToggleFlicker = true;
     traits.altMovesOtherFigure = true;
     traits.clickAfterResultCloses = true;
@@ -56,6 +57,7 @@ void TrenKosogl::composeScene() {
     RunState& run = runState();
     SessionParams& session = this->session();
     run.EdgeMargin = kKosoglMargin;
+    flickerPaused_ = false;
     const int index = session.ObjectNumber - 1;
     if (index < 0 || index >= static_cast<int>(kTrenKosoglPictures.size())) {
         clearedPrimary();
@@ -157,6 +159,11 @@ void TrenKosogl::click() {
         frame().startFlickerClock(kFlickerTickMs);
     }
     pickOrDropFigure(true, picks && period != 0);
+    // The whole picture is on screen: with the figures in turn the picked one counts as the
+    // one shown until the first toggle hides it.
+    if (picks && period != 0) {
+        run.AlternatePhase = run.ActiveFigure == FigureRed;
+    }
 }
 
 void TrenKosogl::mouseMove(int x, int y) {
@@ -254,14 +261,22 @@ void TrenKosogl::manualClick(Qt::MouseButton button) {
 
 void TrenKosogl::pauseModeClick() {
     Timer& timer2 = clock();
+    RunState& run = runState();
     if (timer2.isActive()) {
         timer2.stop();
-        frame().stopFlickerClock();
+        stopFlickerShowingAll();
+        flickerPaused_ = FlickerPeriodMs(session()) != 0;
         frame().ShowTimeBox(tickCount_);
         return;
     }
-    if (runState().ActiveFigure == FigureNone) {
+    if (run.ActiveFigure == FigureNone) {
         return;
+    }
+    if (flickerPaused_) {
+        // The flicker resumes with the steps, the picture shown for a whole period first.
+        flickerPaused_ = false;
+        run.LastToggleTime = seams().clock.millisecondsSinceMidnight();
+        frame().startFlickerClock(kFlickerTickMs);
     }
     takeMovementStart();
     seams().cursor.hide();
@@ -276,7 +291,7 @@ void TrenKosogl::uniformModeClick() {
     Timer& timer2 = clock();
     if (run.MouseArmed) {
         timer2.stop();
-        frame().stopFlickerClock();
+        stopFlickerShowingAll();
         return;
     }
     if (run.ActiveFigure == FigureNone || timer2.isActive()) {
@@ -341,6 +356,14 @@ void TrenKosogl::uniformModeTick() {
     const Offset off = offsetFromAligned();
     stepTowardsAlignment(uniformStep(std::abs(off.dx), std::abs(off.dy), run.PathSlope));
     endIfAligned();
+}
+
+void TrenKosogl::stopFlickerShowingAll() {
+    frame().ShowWholeScene();
+    // With the figures in turn the picked one counts as the one shown, so the hand moves it
+    // where it is seen.
+    RunState& run = runState();
+    run.AlternatePhase = run.ActiveFigure == FigureRed;
 }
 
 void TrenKosogl::stopAndCapture() {

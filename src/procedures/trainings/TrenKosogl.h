@@ -44,6 +44,8 @@ private:
     void manualTick();
     void pauseModeTick();
     void uniformModeTick();
+    // A pause or stop of the automatic modes: the flicker stops with the whole picture shown.
+    void stopFlickerShowingAll();
     // Both clocks stop and the answer is taken.
     void stopAndCapture();
 
@@ -57,6 +59,8 @@ private:
     // (the "5Sec.wav" count).
     int tickCount_ = 0;
     int ticksRunning_ = 0;
+    // The mode with pauses is paused with its flicker stopped, to resume with the steps.
+    bool flickerPaused_ = false;
 };
 
 } // namespace trelon

@@ -77,6 +77,7 @@ std::uint16_t edge(int v) {
 ProcedureTraits trenScotomaTraits() {
     ProcedureTraits traits;
     traits.move.keepToDirection = true;
+    traits.edgeRuleAlongDirection = true;
     traits.move.flickerDecides = true;
     traits.keysToggleFlicker = true;
     traits.countsSteps = true;
@@ -496,7 +497,8 @@ bool TrenScotoma::prepareCapture() {
 }
 
 CapturedValues TrenScotoma::captureValues(const CaptureGeometry& at, const DegreeScale& scale) {
-    return {scotomaTrainingValues(at, scale, runState().TargetReached, session())};
+    return {
+        scotomaTrainingValues(at, scale, runState().StepNo, runState().TargetReached, session())};
 }
 
 } // namespace trelon
