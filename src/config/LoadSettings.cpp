@@ -1,7 +1,10 @@
 #include "config/LoadSettings.h"
 
+#include "config/UserFiles.h"
+
 #include "common/StrictNumbers.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -292,7 +295,11 @@ QString settingsFilePath(const QString& programDir) {
 
 SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir) {
     const QString path = settingsFilePath(programDir);
-    return ReadSettings(settings, IniFile::load(path), QFileInfo(path).absoluteFilePath());
+    IniFile ini = IniFile::load(path);
+    if (programSettingsReadOnly(programDir)) {
+        ini.overlay(IniFile::load(userSettingsFilePath()));
+    }
+    return ReadSettings(settings, ini, QFileInfo(path).absoluteFilePath());
 }
 
 SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QString& filePath) {
@@ -308,6 +315,12 @@ SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QS
 }
 
 FileResult WriteSettings(const QString& programDir, const IniKeyValues& keyValues) {
+    if (programSettingsReadOnly(programDir)) {
+        if (!QDir().mkpath(userConfigDir())) {
+            return {QStringLiteral("Unable to write to ") + userSettingsFilePath()};
+        }
+        return IniFile::writeKeys(userSettingsFilePath(), kSection, keyValues);
+    }
     return IniFile::writeKeys(settingsFilePath(programDir), kSection, keyValues);
 }
 

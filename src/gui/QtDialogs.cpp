@@ -1,5 +1,7 @@
 #include "gui/QtDialogs.h"
 
+#include "gui/ProgramIdentity.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -57,8 +59,7 @@ private:
 } // namespace
 
 void QtDialogs::information(const QString& text) {
-    showBox(owner(), QMessageBox::Information, QApplication::applicationName(), text,
-            QMessageBox::Ok);
+    showBox(owner(), QMessageBox::Information, kProgramTitle, text, QMessageBox::Ok);
 }
 
 void QtDialogs::error(const QString& title, const QString& text) {
@@ -66,7 +67,7 @@ void QtDialogs::error(const QString& title, const QString& text) {
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    return showBox(owner(), QMessageBox::Question, QApplication::applicationName(), text,
+    return showBox(owner(), QMessageBox::Question, kProgramTitle, text,
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
