@@ -86,9 +86,11 @@ void TForm1::placeOnScreen() {
     QScreen* screen = screenOf(parentWidget() != nullptr ? parentWidget()->window() : this);
     const std::shared_ptr<DisplayDevice>& device = state_.display.DisplayDevice;
     if (screen != nullptr && device && device->screenSize() != screen->size()) {
-        // The main window moved to a monitor of another size since the start.
-        static_cast<void>(
-            device->setDisplayMode(screen->size().width(), screen->size().height(), 8));
+        // The main window moved to a monitor of another size since the start: the primary
+        // surface is made again, at the new size, when the run first draws.
+        if (succeeded(device->setDisplayMode(screen->size().width(), screen->size().height(), 8))) {
+            state_.display.PrimarySurface.reset();
+        }
     }
     fullScreenOn(this, screen);
 }
