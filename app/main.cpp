@@ -104,8 +104,10 @@ void noticeMissingSound(const trelon::SharedState& state, trelon::Dialogs& dialo
         check->stop();
         check->deleteLater();
         if (state.SoundOn && !trelon::soundOutputAvailable()) {
-            dialogs.information(QStringLiteral(
-                "Звук включён, но устройство вывода звука не найдено: звуков не будет слышно."));
+            const QString notice = QStringLiteral(
+                "Звук включён, но устройство вывода звука не найдено: звуков не будет слышно.");
+            std::fprintf(stderr, "trelon2: %s\n", notice.toUtf8().constData());
+            dialogs.information(notice);
         }
     });
     check->start(300);

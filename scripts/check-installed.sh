@@ -5,7 +5,7 @@
 #   the program starts from its installed path;
 #   unless --quick: the program folder cannot be written by this user, so a data folder given
 #   once is used and remembered for the next start, and the user is given a settings file of
-#   their own.
+#   their own; without a sound server the missing sound output is reported once.
 # Usage: check-installed.sh [--quick] [path of the installed trelon2, default /usr/bin/trelon2]
 set -euo pipefail
 quick=false
@@ -35,7 +35,11 @@ data="$work/data"
 timeout 60 "$program" --data-folder "$data" --quit-after-start || fail "first start failed"
 [ -f "$data/People.txt" ] || fail "the first start did not use the data folder $data"
 rm "$data/People.txt"
-timeout 60 "$program" --quit-after-start || fail "second start failed"
+timeout 60 "$program" --quit-after-start 2>"$work/second.log" || fail "second start failed"
+if ! pactl info >/dev/null 2>&1; then # no sound server: the operator is told once
+    [ "$(grep -c 'устройство вывода звука не найдено' "$work/second.log")" = 1 ] ||
+        fail "no single notice of the missing sound output"
+fi
 [ -f "$data/People.txt" ] || fail "the second start did not remember the data folder $data"
 [ -f "$XDG_CONFIG_HOME/trelon/trelon2/Class.ini" ] || fail "no settings file of the user's own"
 [ "$(find "$share" -newer "$work/home" -print -quit)" = "" ] || fail "the program folder changed"
