@@ -78,6 +78,13 @@ std::optional<QString> QtDialogs::chooseFolder(const QString& startDir) {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // A proposed folder that does not exist yet: the dialog opens in its parent with its name
+    // typed, so accepting creates it.
+    const QFileInfo start(QDir::cleanPath(startDir));
+    if (!start.isDir() && start.dir().exists()) {
+        dialog.setDirectory(start.dir());
+        dialog.selectFile(start.fileName());
+    }
     while (dialog.exec() == QDialog::Accepted) {
         const QString folder = dialog.chosen();
         if (folder.isEmpty()) {
