@@ -53,14 +53,17 @@ TEST(UserSettingsTest, ReadOnlyProgramFolderStoresSettingsForTheUser) {
                WriteSettings(program, {{QStringLiteral("MM_500Pixel"), QStringLiteral("160")}})
                    .ok() &&
                LoadSettings(s, program).ok() && s.MmPerPixel == 0.32 &&
-               s.PictureFactors[PicZayac] == 0.8;
+               s.PictureFactors[PicZayac] == 0.8 &&
+               // A bad value of the user's file names that file.
+               WriteSettings(program, {{QStringLiteral("kp"), QStringLiteral("x")}}).ok() &&
+               LoadSettings(s, program).error.contains(userSettingsFilePath());
     });
     const QString userFile = userSettingsFilePath();
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(status, 0);
     EXPECT_EQ(readBytes(program + QStringLiteral("Class.ini")), shipped);
     EXPECT_TRUE(userFile.startsWith(config));
-    EXPECT_EQ(readBytes(userFile), QByteArray("[Default]\r\nMM_500Pixel=160\r\n"));
+    EXPECT_EQ(readBytes(userFile), QByteArray("[Default]\r\nMM_500Pixel=160\r\nkp=x\r\n"));
     QFile::setPermissions(program, readOnly | QFile::WriteOwner);
     QFile::setPermissions(tmp.path(), readOnly | QFile::WriteOwner);
 }
