@@ -1,8 +1,7 @@
 #include "patients/PatientStore.h"
 
-#include "config/UserFiles.h"
-
 #include "common/StrictNumbers.h"
+#include "config/UserFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,7 +80,7 @@ bool PatientStore::SetUpDataFolder(const std::function<void()>& hideSplash) {
         const QString dir = withSlash(*chosen);
         if (tryDataFolder(dir, true)) {
             paths_.ResultsFilePath = commonResultsFile();
-            rememberDataFolder(dir); // not remembered: the next start asks again
+            rememberDataFolder(dir); // if this fails, the next start merely asks again
             return true;
         }
         dialogs_.information(texts_.FolderNotWritable);
