@@ -11,6 +11,11 @@ packages=(
 # Printing of the results screen, tested through a real print queue: the CUPS scheduler, the
 # cups-pdf printer that writes each job as a PDF, and pdftotext/pdftoppm to read them back.
 packages+=(cups cups-bsd printer-driver-cups-pdf poppler-utils)
+# The sound server the feedback sounds play through (PulseAudio).
+packages+=(pulseaudio)
+# The Debian package (CPack, with dpkg-shlibdeps reading the linked libraries) and the
+# validators of its menu entry and metainfo.
+packages+=(dpkg-dev file desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -251,6 +251,10 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
     return *it;
 }
 
+void IniFile::overlay(const IniFile& over) {
+    values_.insert(over.values_);
+}
+
 QString IniFile::read(const QString& section, const QString& key,
                       const QString& defaultValue) const {
     return value(section, key).value_or(defaultValue);

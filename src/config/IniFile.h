@@ -27,6 +27,8 @@ public:
     // The value of the first occurrence of key in section, or nothing when absent.
     std::optional<QString> value(const QString& section, const QString& key) const;
     QString read(const QString& section, const QString& key, const QString& defaultValue) const;
+    // Every key of over replaces the same key here; the others stay.
+    void overlay(const IniFile& over);
 
     // Sets one key: replaces the value of an existing key in place (keeping its spelling), or
     // adds the key at the end of its section, or adds the section at the end of the file. The

@@ -1,7 +1,10 @@
 #include "config/LoadSettings.h"
 
+#include "config/UserFiles.h"
+
 #include "common/StrictNumbers.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -71,6 +74,12 @@ QString outOfRange(double min, double max) {
 class SettingsReader {
 public:
     SettingsReader(const IniFile& ini, const QString& path) : ini_(ini), path_(path) {}
+    // ini holds the user's own file over path's: a bad value of a key the user's file holds
+    // names that file.
+    void readOver(const IniFile& user, const QString& userPath) {
+        user_ = &user;
+        userPath_ = userPath;
+    }
 
     const QString& error() const { return error_; }
 
@@ -183,12 +192,15 @@ private:
             text_.size() > kShownLength ? text_.left(kShownLength) + QStringLiteral("…") : text_;
         error_ = QStringLiteral("Ошибка в файле настроек %1: значение \"%2\" ключа %3 %4. "
                                 "Для остальных параметров взяты значения по умолчанию.")
-                     .arg(path_, shown, key, problem);
+                     .arg(user_ != nullptr && user_->value(kSection, key) ? userPath_ : path_,
+                          shown, key, problem);
         return false;
     }
 
     const IniFile& ini_;
     QString path_;
+    const IniFile* user_ = nullptr;
+    QString userPath_;
     QString text_; // the last value read, for the error text
     QString error_;
 };
@@ -290,14 +302,10 @@ QString settingsFilePath(const QString& programDir) {
     return resolvePath(programDir, QStringLiteral("Class.ini"));
 }
 
-SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir) {
-    const QString path = settingsFilePath(programDir);
-    return ReadSettings(settings, IniFile::load(path), QFileInfo(path).absoluteFilePath());
-}
+namespace {
 
-SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QString& filePath) {
+SettingsLoadResult readSettings(Settings& settings, SettingsReader& reader) {
     settings = Settings{};
-    SettingsReader reader(ini, filePath);
     readAll(reader, settings);
 
     settings.MmPerPixel = settings.MM_500Pixel;
@@ -307,7 +315,33 @@ SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QS
     return {reader.error()};
 }
 
+} // namespace
+
+SettingsLoadResult LoadSettings(Settings& settings, const QString& programDir) {
+    const QString path = settingsFilePath(programDir);
+    IniFile ini = IniFile::load(path);
+    SettingsReader reader(ini, QFileInfo(path).absoluteFilePath());
+    IniFile user;
+    if (programSettingsReadOnly(programDir)) {
+        user = IniFile::load(userSettingsFilePath());
+        ini.overlay(user);
+        reader.readOver(user, userSettingsFilePath());
+    }
+    return readSettings(settings, reader);
+}
+
+SettingsLoadResult ReadSettings(Settings& settings, const IniFile& ini, const QString& filePath) {
+    SettingsReader reader(ini, filePath);
+    return readSettings(settings, reader);
+}
+
 FileResult WriteSettings(const QString& programDir, const IniKeyValues& keyValues) {
+    if (programSettingsReadOnly(programDir)) {
+        if (!QDir().mkpath(userConfigDir())) {
+            return {QStringLiteral("Unable to write to ") + userSettingsFilePath()};
+        }
+        return IniFile::writeKeys(userSettingsFilePath(), kSection, keyValues);
+    }
     return IniFile::writeKeys(settingsFilePath(programDir), kSection, keyValues);
 }
 

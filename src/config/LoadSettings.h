@@ -37,7 +37,9 @@ struct SettingsKeyRange {
 };
 std::optional<SettingsKeyRange> settingsKeyRange(const QString& key);
 
-// Writes keys of section "Default" of the program folder's Class.ini in one rewrite.
+// Writes keys of section "Default" of the program folder's Class.ini in one rewrite; of the
+// user's own Class.ini when the program folder cannot be written (read over the program
+// folder's by LoadSettings, key by key).
 FileResult WriteSettings(const QString& programDir, const IniKeyValues& keyValues);
 
 } // namespace trelon

@@ -18,8 +18,12 @@ ModalScreen::ModalScreen(QWidget* parent) : QDialog(parent) {
 }
 
 int ModalScreen::showModal() {
-    maximiseToScreen(this);
+    placeOnScreen();
     return exec();
+}
+
+void ModalScreen::placeOnScreen() {
+    maximiseToScreen(this);
 }
 
 void ModalScreen::keyPressEvent(QKeyEvent* event) {

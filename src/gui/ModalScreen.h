@@ -14,6 +14,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Places the window before it shows: maximised on its screen.
+    virtual void placeOnScreen();
     // Called when the application loses the focus while this screen is shown.
     virtual void applicationDeactivated() {}
 };

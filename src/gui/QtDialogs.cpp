@@ -1,5 +1,7 @@
 #include "gui/QtDialogs.h"
 
+#include "gui/ProgramIdentity.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -57,8 +59,7 @@ private:
 } // namespace
 
 void QtDialogs::information(const QString& text) {
-    showBox(owner(), QMessageBox::Information, QApplication::applicationName(), text,
-            QMessageBox::Ok);
+    showBox(owner(), QMessageBox::Information, kProgramTitle, text, QMessageBox::Ok);
 }
 
 void QtDialogs::error(const QString& title, const QString& text) {
@@ -66,7 +67,7 @@ void QtDialogs::error(const QString& title, const QString& text) {
 }
 
 bool QtDialogs::confirm(const QString& text) {
-    return showBox(owner(), QMessageBox::Question, QApplication::applicationName(), text,
+    return showBox(owner(), QMessageBox::Question, kProgramTitle, text,
                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -77,6 +78,13 @@ std::optional<QString> QtDialogs::chooseFolder(const QString& startDir) {
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // A proposed folder that does not exist yet: the dialog opens in its parent with its name
+    // typed, so accepting creates it.
+    const QFileInfo start(QDir::cleanPath(startDir));
+    if (!start.isDir() && start.dir().exists()) {
+        dialog.setDirectory(start.dir());
+        dialog.selectFile(start.fileName());
+    }
     while (dialog.exec() == QDialog::Accepted) {
         const QString folder = dialog.chosen();
         if (folder.isEmpty()) {

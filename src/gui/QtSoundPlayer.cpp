@@ -9,6 +9,10 @@
 
 namespace trelon {
 
+bool soundOutputAvailable() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
 QtSoundPlayer::QtSoundPlayer(QObject* parent)
     : QObject(parent), effect_(std::make_unique<QSoundEffect>()) {
     connect(effect_.get(), &QSoundEffect::statusChanged, this, &QtSoundPlayer::statusChanged);
@@ -23,7 +27,7 @@ bool QtSoundPlayer::setDeviceType(SoundDevice device) {
 
 bool QtSoundPlayer::play(const QString& filePath) {
     effect_->stop();
-    if (!QFileInfo(filePath).isFile() || QMediaDevices::audioOutputs().isEmpty()) {
+    if (!QFileInfo(filePath).isFile() || !soundOutputAvailable()) {
         return false;
     }
     // Loading happens in the background; a sound not yet loaded starts when it is.

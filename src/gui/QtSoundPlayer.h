@@ -18,6 +18,9 @@ class QSoundEffect;
 
 namespace trelon {
 
+// True when the system offers an audio output (a running sound server with a device).
+bool soundOutputAvailable();
+
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:

@@ -17,4 +17,18 @@ void maximiseToScreen(QWidget* window) {
     window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
+QScreen* screenOf(const QWidget* window) {
+    return window != nullptr && window->screen() != nullptr ? window->screen()
+                                                            : QGuiApplication::primaryScreen();
+}
+
+void fullScreenOn(QWidget* window, QScreen* screen) {
+    window->setWindowFlag(Qt::FramelessWindowHint, true);
+    if (screen != nullptr) {
+        window->setScreen(screen);
+        window->setGeometry(screen->geometry());
+    }
+    window->setWindowState((window->windowState() & ~Qt::WindowMaximized) | Qt::WindowFullScreen);
+}
+
 } // namespace trelon

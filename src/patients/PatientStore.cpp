@@ -1,6 +1,7 @@
 #include "patients/PatientStore.h"
 
 #include "common/StrictNumbers.h"
+#include "config/UserFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,20 +58,29 @@ bool PatientStore::tryDataFolder(const QString& dir, bool withCommonResults) {
 bool PatientStore::SetUpDataFolder(const std::function<void()>& hideSplash) {
     const QString programDir = withSlash(paths_.ProgramDir);
     removeInterruptedWrites(programDir); // the settings file's
+    if (tryDataFolder(programDir, false)) {
+        return true;
+    }
+    // The program folder cannot be written (an installed program): the folder this user chose
+    // before, else the operator's choice, which is remembered for the next start.
+    const std::optional<QString> remembered = rememberedDataFolder();
+    if (remembered && tryDataFolder(*remembered, true)) {
+        paths_.ResultsFilePath = commonResultsFile();
+        return true;
+    }
+    const QString startDir = remembered.value_or(proposedDataFolder());
     for (;;) {
-        if (tryDataFolder(programDir, false)) {
-            return true;
-        }
         if (hideSplash) {
             hideSplash();
         }
-        const std::optional<QString> chosen = dialogs_.chooseFolder(programDir);
+        const std::optional<QString> chosen = dialogs_.chooseFolder(startDir);
         if (!chosen) {
             return false;
         }
         const QString dir = withSlash(*chosen);
         if (tryDataFolder(dir, true)) {
             paths_.ResultsFilePath = commonResultsFile();
+            rememberDataFolder(dir); // if this fails, the next start merely asks again
             return true;
         }
         dialogs_.information(texts_.FolderNotWritable);

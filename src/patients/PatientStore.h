@@ -14,9 +14,10 @@ class PatientStore {
 public:
     PatientStore(Paths& paths, const SharedTexts& texts, Dialogs& dialogs);
 
-    // Data folder set-up at the first paint. Tries ProgramDir; when it cannot be written,
-    // hideSplash is called and the operator picks another folder, until one works. Returns
-    // false when the operator cancelled the folder dialog: the program ends.
+    // Data folder set-up at the first paint. Tries ProgramDir; when it cannot be written, the
+    // folder this user chose before; else hideSplash is called and the operator picks another
+    // folder (remembered for this user), until one works. Returns false when the operator
+    // cancelled the folder dialog: the program ends.
     bool SetUpDataFolder(const std::function<void()>& hideSplash);
     // Creates DataDir + "Rezults" when no folder of that name (any case) exists. The error
     // text is "Cannot create " + DataDir + "Rezults"; the caller shows it.

@@ -1,11 +1,13 @@
 #include "screens/StimulusForm.h"
 
+#include "display/DisplayDevice.h"
 #include "gui/PresenterWidget.h"
 #include "gui/QtClock.h"
 #include "gui/QtCursor.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtSoundPlayer.h"
 #include "gui/QtTimer.h"
+#include "gui/ScreenGeometry.h"
 #include "platform/PlatformSeams.h"
 #include "procedures/StimulusRun.h"
 #include "registry/ProcedureRegistry.h"
@@ -14,6 +16,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace trelon {
@@ -42,7 +45,7 @@ TForm1::TForm1(SharedState& state, const PlatformSeams& seams, QWidget* parent)
     : TForm1(state, nullptr, &seams, parent) {}
 
 TForm1::TForm1(SharedState& state, Dialogs* dialogs, const PlatformSeams* seams, QWidget* parent)
-    : ModalScreen(parent) {
+    : ModalScreen(parent), state_(state) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
     setMouseTracking(true);
@@ -77,6 +80,19 @@ void TForm1::showEvent(QShowEvent* event) {
                           &TForm1::applicationStateChanged);
     releaseEndsDoubleClick_ = false;
     run_->FormActivate();
+}
+
+void TForm1::placeOnScreen() {
+    QScreen* screen = screenOf(parentWidget() != nullptr ? parentWidget()->window() : this);
+    const std::shared_ptr<DisplayDevice>& device = state_.display.DisplayDevice;
+    if (screen != nullptr && device && device->screenSize() != screen->size()) {
+        // The main window moved to a monitor of another size since the start: the primary
+        // surface is made again, at the new size, when the run first draws.
+        if (succeeded(device->setDisplayMode(screen->size().width(), screen->size().height(), 8))) {
+            state_.display.PrimarySurface.reset();
+        }
+    }
+    fullScreenOn(this, screen);
 }
 
 void TForm1::hideEvent(QHideEvent* event) {

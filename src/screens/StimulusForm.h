@@ -41,6 +41,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Full screen on the main window's monitor, the emulated display sized for that monitor.
+    void placeOnScreen() override;
 
 private:
     TForm1(SharedState& state, Dialogs* dialogs, const PlatformSeams* seams, QWidget* parent);
@@ -51,6 +53,7 @@ private:
     void refresh() override;
     void closeWindow() override;
 
+    SharedState& state_;
     std::unique_ptr<QtSeams> ownSeams_;
     std::unique_ptr<StimulusRun> run_;
     PresenterWidget* presenter_ = nullptr;

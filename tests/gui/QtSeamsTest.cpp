@@ -62,21 +62,20 @@ TEST(QtSoundPlayerTest, MissingFileCannotStartAndPlayReturnsAtOnce) {
     player.stop();
 }
 
-// The operator types a folder that does not exist yet into the folder dialog: it is asked
-// about and, with "Да", created and chosen.
-TEST(QtDialogsTest, ATypedNewFolderIsCreatedAfterTheQuestion) {
-    QTemporaryDir dir;
-    const QString wanted = dir.path() + QStringLiteral("/new data");
-    QStringList questions;
+// The folder dialog from startDir answered by an operator's hand: typed (when not empty) goes
+// into the name field and is chosen, every question is answered "Да". The questions asked.
+std::optional<QString> chooseAsOperator(const QString& startDir, const QString& typed,
+                                        QStringList& questions) {
     int tries = 0;
-    // Answers each box as it opens: the folder dialog with the typed name, the question with Yes.
     QTimer operatorHand;
     QObject::connect(&operatorHand, &QTimer::timeout, [&] {
         QWidget* box = QApplication::activeModalWidget();
         if (auto* folders = qobject_cast<QFileDialog*>(box); folders && ++tries > 3) {
             folders->reject(); // the dialog does not take the folder
         } else if (folders) {
-            folders->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(wanted);
+            if (!typed.isEmpty()) {
+                folders->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            }
             QMetaObject::invokeMethod(folders, "accept"); // as "Choose" does
         } else if (auto* question = qobject_cast<QMessageBox*>(box)) {
             questions << question->text();
@@ -86,13 +85,28 @@ TEST(QtDialogsTest, ATypedNewFolderIsCreatedAfterTheQuestion) {
     });
     operatorHand.start(50);
     QtDialogs dialogs;
-    const std::optional<QString> chosen = dialogs.chooseFolder(dir.path());
-    operatorHand.stop();
+    return dialogs.chooseFolder(startDir);
+}
+
+// The operator types a folder that does not exist yet into the folder dialog: it is asked
+// about and, with "Да", created and chosen. A proposed folder that does not exist yet is
+// created the same way by just choosing it.
+TEST(QtDialogsTest, ATypedNewFolderIsCreatedAfterTheQuestion) {
+    QTemporaryDir dir;
+    const QString wanted = dir.path() + QStringLiteral("/new data");
+    QStringList questions;
+    const std::optional<QString> chosen = chooseAsOperator(dir.path(), wanted, questions);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(QDir(*chosen).absolutePath(), wanted);
     EXPECT_TRUE(QDir(wanted).exists());
     EXPECT_EQ(questions,
               QStringList{QStringLiteral("Папка %1 не существует. Создать?").arg(*chosen)});
+
+    const QString proposed = dir.path() + QStringLiteral("/ТРЕЛОН-2");
+    const std::optional<QString> accepted = chooseAsOperator(proposed + u'/', {}, questions);
+    ASSERT_TRUE(accepted.has_value());
+    EXPECT_EQ(QDir(*accepted).absolutePath(), proposed);
+    EXPECT_TRUE(QDir(proposed).exists());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "config/UserFiles.h"
 #include "patients/RegistryFixture.h"
 
 #include <QFileInfo>
@@ -48,7 +49,7 @@ TEST_F(DataFolderTest, UnwritableProgramFolderAsksForAFolderAndCancelEndsTheProg
     int splashHidden = 0;
     EXPECT_FALSE(store->SetUpDataFolder([&] { ++splashHidden; }));
     EXPECT_EQ(splashHidden, 1);
-    EXPECT_EQ(dialogs.folderRequests, QStringList{paths.ProgramDir});
+    EXPECT_EQ(dialogs.folderRequests, QStringList{proposedDataFolder()});
     EXPECT_TRUE(dialogs.informations.isEmpty());
     EXPECT_TRUE(paths.DataDir.isEmpty());
 }
@@ -66,8 +67,7 @@ TEST_F(DataFolderTest, UnwritableChosenFolderIsRefusedAndTheDialogComesBack) {
     ASSERT_TRUE(store->SetUpDataFolder([&] { ++splashHidden; }));
 
     EXPECT_EQ(dialogs.informations, QStringList{texts.FolderNotWritable});
-    EXPECT_EQ(dialogs.folderRequests,
-              (QStringList{paths.ProgramDir, paths.ProgramDir})); // always from the program folder
+    EXPECT_EQ(dialogs.folderRequests, (QStringList{proposedDataFolder(), proposedDataFolder()}));
     EXPECT_GE(splashHidden, 1);
     EXPECT_EQ(paths.DataDir, good + QLatin1Char('/'));
     EXPECT_EQ(paths.PeopleFilePath, good + QStringLiteral("/People.txt"));
@@ -76,6 +76,18 @@ TEST_F(DataFolderTest, UnwritableChosenFolderIsRefusedAndTheDialogComesBack) {
     EXPECT_EQ(readBytes(good + QStringLiteral("/~~1~~.~~~")), QByteArray("1"));
     // An existing common results file is opened, not emptied.
     EXPECT_EQ(readBytes(good + QStringLiteral("/RezClass.dat")), QByteArray(288, '\x07'));
+
+    // The next start takes the chosen folder without asking; once it is gone, the dialog
+    // starts there.
+    Paths next;
+    next.ProgramDir = paths.ProgramDir;
+    PatientStore nextStore(next, texts, dialogs);
+    ASSERT_TRUE(nextStore.SetUpDataFolder({}));
+    EXPECT_EQ(next.DataDir, good + QLatin1Char('/'));
+    EXPECT_EQ(dialogs.folderRequests.size(), 2);
+    ASSERT_TRUE(QDir(good).removeRecursively());
+    EXPECT_FALSE(nextStore.SetUpDataFolder({}));
+    EXPECT_EQ(dialogs.folderRequests.last(), good + QLatin1Char('/'));
 }
 
 TEST_F(DataFolderTest, ChosenFolderGetsAnEmptyCommonResultsFile) {

@@ -34,6 +34,8 @@ protected:
         texts.FolderNotWritable = QStringLiteral("В эту папку или файл нельзя записать!");
         texts.DeletingPatient = QStringLiteral("Удаляется пациент");
         paths.ProgramDir = tmp.path() + QLatin1Char('/');
+        // The user's remembered data folder of this test only.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(tmp.path() + QStringLiteral("/.config")));
         store = std::make_unique<PatientStore>(paths, texts, dialogs);
         panel = std::make_unique<PatientPanel>(*store, texts, dialogs);
     }

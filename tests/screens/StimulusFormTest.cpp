@@ -5,6 +5,7 @@
 #include "support/StimulusScreenFixture.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -97,6 +98,35 @@ TEST_F(StimulusFormTest, ClosingFromOutsideEndsTheRunToo) {
     }));
     EXPECT_FALSE(form->run().TimerM().isActive());
     EXPECT_FALSE(state.display.PrimarySurface);
+}
+
+// The stimulus covers the monitor of the window it is opened over (not the primary one, where
+// there are several), the display sized for it; the ctest run "test_screens_two_monitors" gives the
+// offscreen platform a second, smaller monitor.
+TEST_F(StimulusFormTest, CoversTheWholeMonitorOfTheMainWindow) {
+    QScreen* monitor = QGuiApplication::primaryScreen();
+    for (QScreen* other : QGuiApplication::screens()) {
+        monitor = other != QGuiApplication::primaryScreen() ? other : monitor;
+    }
+    QWidget mainWindow;
+    mainWindow.setScreen(monitor);
+    mainWindow.setGeometry(monitor->geometry().adjusted(0, 40, 0, 0)); // below a panel
+    mainWindow.show();
+    ASSERT_EQ(device()->setCooperativeLevel(), DisplayResult::Ok); // as the program's start
+    form = std::make_unique<TForm1>(state, seams, &mainWindow);
+    QRect covered;
+    QSize surface;
+    ASSERT_TRUE(showModally([&] {
+        covered = form->geometry();
+        surface =
+            QSize(state.display.PrimarySurface->width(), state.display.PrimarySurface->height());
+        form->close();
+    }));
+    EXPECT_EQ(covered, monitor->geometry());
+    EXPECT_TRUE(form->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(surface, monitor->size());
+    EXPECT_EQ(device()->screenSize(), monitor->size());
+    form.reset(); // before the window that owns it
 }
 
 } // namespace
