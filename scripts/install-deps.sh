@@ -28,3 +28,5 @@ fi
 # The print queue the program and the printing tests print to (the CUPS scheduler with the
 # cups-pdf printer); without root it says so and the printing tests skip.
 bash "$(dirname "$0")/start-cups.sh"
+# The sound server the program plays its feedback sounds through, and the sound test checks.
+bash "$(dirname "$0")/start-sound.sh"
