@@ -1,6 +1,7 @@
 #include "config/IniFile.h"
 
 #include "common/Cp1251.h"
+#include "common/DataFolderLock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -302,6 +303,12 @@ FileResult IniFile::writeKeys(const QString& path, const QString& section,
         return failure;
     }
 
+    // Read, changed and written back under the folder's lock: a second copy of the program saving
+    // its settings at the same moment waits, and its keys are added to these, not lost.
+    const DataFolderLock lock(info.absolutePath());
+    if (!lock.locked()) {
+        return lock.busy() ? FileResult{failure.error + QLatin1Char('\n') + lock.error()} : failure;
+    }
     QByteArray original;
     if (info.exists()) {
         QFile file(path);

@@ -70,14 +70,35 @@ void PatientPanel::SelectPatientName(const QString& name) {
     }
 }
 
-bool PatientPanel::DeletePatient(int number) {
-    PatientStore::Removal removal = store_.removePatient(number);
+bool PatientPanel::DeletePatient(int number, const QString& name) {
+    PatientStore::Removal removal = store_.removePatient(number, name);
     if (!removal.error.isEmpty()) {
         showError(removal.error);
         return false;
     }
+    if (removal.stale) {
+        reloadChangedList();
+        return false;
+    }
     patients_ = std::move(removal.kept);
     return true;
+}
+
+bool PatientPanel::confirmSelection() {
+    const std::optional<int> number = strToInt(number_);
+    if (!number || selectedName().isEmpty() || store_.isRegistered(selectedName(), *number)) {
+        return true; // nothing selected, or the number field's own error applies
+    }
+    reloadChangedList();
+    return false;
+}
+
+// Another copy of the program changed the patient the operator acts on: the list shown is
+// replaced by the file's and nothing is done.
+void PatientPanel::reloadChangedList() {
+    dialogs_.information(QStringLiteral("Список пациентов изменён в другой копии программы и "
+                                        "прочитан заново. Выберите пациента ещё раз."));
+    LoadPatientList();
 }
 
 // ---- Handlers ----
@@ -196,7 +217,7 @@ void PatientPanel::DeleteSelectedPatient() {
     if (!dialogs_.confirm(texts_.DeletingPatient + QStringLiteral(" - ") + selectedName())) {
         return;
     }
-    if (DeletePatient(*number)) {
+    if (DeletePatient(*number, selectedName())) {
         LoadPatientList();
     }
 }

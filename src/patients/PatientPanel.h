@@ -19,9 +19,15 @@ public:
     bool LoadPatientList();
     // Selects the first list item equal to name (exact); no match keeps the selection.
     void SelectPatientName(const QString& name);
-    // Removes every entry with this number from People.txt as it is now. False after a shown
-    // error; the table and the file are then unchanged.
-    bool DeletePatient(int number);
+    // Removes every entry with this number from People.txt as it is now, provided the file
+    // still gives the number to name. False after a shown error, or when another copy of the
+    // program changed that patient (the list is then read again and the operator told); the
+    // file is then unchanged.
+    bool DeletePatient(int number, const QString& name);
+    // True when People.txt still gives the number field's number to the selected name. When
+    // it does not (another copy of the program changed the list), the list is read again,
+    // the operator is told, and false comes back: nothing is to be done for that patient.
+    bool confirmSelection();
 
     // Handlers of the panel's controls.
     // EditFam changed: stores the text; the Add button is enabled when it is not empty.
@@ -65,6 +71,7 @@ private:
     void lookUpNumber();
     void showError(const QString& text);
     bool refuseName(const QString& name);
+    void reloadChangedList();
 
     PatientStore& store_;
     const SharedTexts& texts_;

@@ -53,7 +53,7 @@ const Operation kOperations[] = {
      }},
     {"DeletePatient", "People.txt", "A\r\n1\r\nB\r\n2\r\nC\r\n3\r\n",
      [](const Folder& t) {
-         t.panel.DeletePatient(2);
+         t.panel.DeletePatient(2, QStringLiteral("B"));
          return shownErrors(t.dialogs);
      }},
     // Two records and one torn by an earlier crash.

@@ -131,8 +131,7 @@ TEST_F(ResultsFileTest, RemovalKeepsTheChosenRecordsInOrder) {
     ASSERT_TRUE(RemoveRecords(file(), [](int position) { return position == 2; }).ok());
     EXPECT_EQ(readRawFile(file()), EncodeResultRecord(numberedRecord(5)));
     // Only the results file remains in the folder: no temporary or scratch file is left.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("12.dat")});
+    EXPECT_EQ(filesBesideTheLock(dir.path()), QStringList{QStringLiteral("12.dat")});
 }
 
 TEST_F(ResultsFileTest, RemovalKeepingNothingLeavesAnEmptyFile) {
@@ -162,7 +161,7 @@ TEST_F(ResultsFileTest, FailedRemovalKeepsTheOldFile) {
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.error.contains(file()));
     EXPECT_EQ(readRawFile(file()), encodedRecords(1, 3));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(filesBesideTheLock(dir.path()).size(), 1);
 }
 
 TEST_F(ResultsFileTest, FileErrorsNameTheFile) {

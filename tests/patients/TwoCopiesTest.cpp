@@ -1,0 +1,100 @@
+// Two copies of the program on one data folder: two real processes, each with its own store and
+// panel over the same folder, add patients and store results at the same time, every file
+// step slowed as on a network share. Afterwards every patient and every record is there
+// exactly once, numbers are unique and People.txt reads whole.
+#include "patients/RegistryFixture.h"
+#include "results/ResultsFile.h"
+#include "results/ResultsTestFiles.h"
+#include "support/FileWriteFaults.h"
+
+#include <QSet>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace trelon;
+using namespace trelon::test;
+
+namespace {
+
+constexpr int kRounds = 150;
+constexpr long kStepDelayMicros = 300;
+
+// One copy's work in a child process: kRounds patients named prefix + index, each followed by
+// a result record numbered copy * 1000 + index in 7.dat. Exits 0 when every step succeeded
+// without an error box.
+[[noreturn]] void runCopy(const QString& folder, int copy) {
+    FileWriteFaults::delaySteps(kStepDelayMicros);
+    Paths paths;
+    paths.ProgramDir = folder;
+    SharedTexts texts;
+    FakeDialogs dialogs;
+    PatientStore store(paths, texts, dialogs);
+    PatientPanel panel(store, texts, dialogs);
+    bool ok = store.SetUpDataFolder({}) && panel.LoadPatientList();
+    for (int i = 0; ok && i < kRounds; ++i) {
+        panel.setNewName(QStringLiteral("Копия%1-%2").arg(copy).arg(i));
+        panel.addPatient();
+        ok = dialogs.shownCount() == 0 &&
+             AppendResult(store.patientResultsFile(7), numberedRecord(copy * 1000 + i)).ok();
+    }
+    ::_exit(ok ? 0 : 1);
+}
+
+} // namespace
+
+class TwoCopiesTest : public RegistryTest {
+protected:
+    void TearDown() override {
+        FileWriteFaults::reset();
+        FileWriteFaults::watch(QString());
+        RegistryTest::TearDown();
+    }
+};
+
+TEST_F(TwoCopiesTest, ConcurrentAdditionsAndResultsAreEachStoredOnce) {
+    start("Старый\r\n1\r\n");
+    ASSERT_TRUE(store->EnsureResultsFolder().ok());
+    FileWriteFaults::watch(dir());
+    pid_t children[2] = {};
+    for (int copy = 0; copy < 2; ++copy) {
+        children[copy] = ::fork();
+        ASSERT_GE(children[copy], 0);
+        if (children[copy] == 0) {
+            runCopy(dir(), copy + 1);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+
+    const PeopleFile people = store->readPeople();
+    ASSERT_TRUE(people.error.isEmpty()) << people.error.toStdString();
+    QSet<QString> names;
+    QSet<QString> numbers;
+    for (const PatientEntry& entry : people.entries) {
+        names.insert(entry.name);
+        numbers.insert(entry.number);
+    }
+    EXPECT_EQ(people.entries.size(), 1 + 2 * kRounds);
+    EXPECT_EQ(names.size(), 1 + 2 * kRounds);
+    EXPECT_EQ(numbers.size(), 1 + 2 * kRounds);
+    for (int i = 0; i < kRounds; ++i) {
+        EXPECT_TRUE(names.contains(QStringLiteral("Копия1-%1").arg(i))) << i;
+        EXPECT_TRUE(names.contains(QStringLiteral("Копия2-%1").arg(i))) << i;
+    }
+
+    const ResultsReading results = ReadRecordsNewestFirst(store->patientResultsFile(7));
+    ASSERT_TRUE(results.ok());
+    QSet<int> stored;
+    for (const StoredRecord& record : results.records) {
+        stored.insert(record.record.ObjectNumber);
+    }
+    EXPECT_EQ(results.records.size(), 2 * kRounds);
+    EXPECT_EQ(stored.size(), 2 * kRounds);
+    // No temporary file of either copy is left beside the list.
+    const QStringList left =
+        QDir(dir()).entryList({QStringLiteral("*trelon-tmp")}, QDir::Files | QDir::Hidden);
+    EXPECT_TRUE(left.isEmpty()) << left.join(u' ').toStdString();
+}
