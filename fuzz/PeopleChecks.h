@@ -2,7 +2,7 @@
 // Properties of People.txt that hold for any bytes, shared by the file and in-memory harnesses.
 #include "FuzzCheck.h"
 #include "common/StrictNumbers.h"
-#include "patients/PeopleFile.h"
+#include "common/PeopleFile.h"
 
 #include <algorithm>
 #include <climits>

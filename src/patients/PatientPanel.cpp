@@ -109,11 +109,16 @@ void PatientPanel::setNewName(const QString& text) {
     addEnabled_ = !text.isEmpty();
 }
 
-// A name goes on one line of a Windows-1251 file; anything else cannot be stored faithfully.
+// A name goes on one line of a Windows-1251 file and is told apart from others by what the
+// list shows; anything else cannot be stored faithfully.
 bool PatientPanel::refuseName(const QString& name) {
     QString problem;
-    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
-        problem = QStringLiteral("Имя не может содержать перевод строки.");
+    if (name.isEmpty()) {
+        problem = QStringLiteral("Введите фамилию пациента: имя из одних пробелов не сохраняется.");
+    } else if (std::any_of(name.begin(), name.end(),
+                           [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        problem = QStringLiteral("Имя не может содержать перевод строки, табуляцию и другие "
+                                 "управляющие символы.");
     } else if (const QString bad = unencodableCharacters(name); !bad.isEmpty()) {
         problem = QStringLiteral("Имя содержит символы, которые нельзя сохранить: ") + bad;
     }
@@ -127,8 +132,12 @@ bool PatientPanel::refuseName(const QString& name) {
 
 void PatientPanel::addPatient() {
     focus_ = Focus::None;
-    const QString name = newName_;
-    if (name.isEmpty() || refuseName(name)) {
+    if (newName_.isEmpty()) {
+        return;
+    }
+    // Blanks around a name cannot be seen in the list: "  Тестов  " would pass for "Тестов".
+    const QString name = newName_.trimmed();
+    if (refuseName(name)) {
         return;
     }
     const PatientStore::Addition addition = store_.addPatient(name);

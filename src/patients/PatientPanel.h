@@ -32,9 +32,11 @@ public:
     // Handlers of the panel's controls.
     // EditFam changed: stores the text; the Add button is enabled when it is not empty.
     void setNewName(const QString& text);
-    // BitBtn9 (Add) clicked: adds the patient named by the new-name field (see
-    // PatientStore::addPatient), then shows and selects it. Afterwards, added or not, the
-    // widget sets the list's drop-down line count from dropDownCount().
+    // BitBtn9 (Add) clicked: adds the patient named by the new-name field without blanks around
+    // it (see PatientStore::addPatient), then shows and selects it. A name that is empty
+    // then, or holds a control character or one Windows-1251 lacks, is refused with a message.
+    // Afterwards, added or not, the widget sets the list's drop-down line count from
+    // dropDownCount().
     void addPatient();
     // ComboBox2 changed: the operator picked list item index (-1 none).
     void pickListItem(int index);

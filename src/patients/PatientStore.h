@@ -2,7 +2,7 @@
 // The patients' files: the data folder, People.txt in it and the results files beside it. The
 // list is always taken from the file as it is now, and every change replaces the whole file.
 #include "common/FileSystem.h"
-#include "patients/PeopleFile.h"
+#include "common/PeopleFile.h"
 #include "platform/Dialogs.h"
 #include "state/SharedState.h"
 

@@ -1,6 +1,8 @@
 #include "results/ResultsFile.h"
 
 #include "common/DataFolderLock.h"
+#include "common/PeopleFile.h"
+#include "common/StrictNumbers.h"
 #include "results/ResultRecordCodec.h"
 
 #include <QFileInfo>
@@ -23,6 +25,37 @@ QString unchangedError(const QString& path, const DataFolderLock& lock) {
     return QStringLiteral("Файл %1 не изменён.\n%2").arg(path, lock.error());
 }
 
+// Empty when the record may go to the results file at path; otherwise why not. A patient's
+// file (in the results subfolder) takes only records of the name People.txt gives its number
+// now: another copy of the program may have deleted the patient and given the number to
+// someone else since the procedure began. A list that cannot be read checks nothing.
+QString foreignPatient(const QString& path, const ResultRecord& record) {
+    const QString dataFolder = DataFolderLock::dataFolderOfResults(path);
+    if (QFileInfo(path).absolutePath() == dataFolder) {
+        return {}; // the common results file of unnamed sessions
+    }
+    const QString peoplePath = resolvePath(dataFolder, QStringLiteral("People.txt"));
+    QFile file(peoplePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const PeopleFile people = parsePeopleFile(peoplePath, file.readAll());
+    if (!people.error.isEmpty()) {
+        return {};
+    }
+    for (const PatientEntry& entry : people.entries) {
+        if (strToInt(entry.number) == record.PatientNumber &&
+            entry.name.left(kPatientNameCapacity) == record.PatientName) {
+            return {};
+        }
+    }
+    return QStringLiteral("Пациент «%1» больше не записан под номером %2: список пациентов изменён "
+                          "в другой копии программы. Файл %3 не изменён.")
+        .arg(record.PatientName)
+        .arg(record.PatientNumber)
+        .arg(path);
+}
+
 } // namespace
 
 FileResult EnsureResultsFile(const QString& path) {
@@ -37,6 +70,9 @@ FileResult AppendResult(const QString& path, const ResultRecord& record) {
     const DataFolderLock lock(DataFolderLock::dataFolderOfResults(path));
     if (!lock.locked()) {
         return {unchangedError(path, lock)};
+    }
+    if (const QString foreign = foreignPatient(path, record); !foreign.isEmpty()) {
+        return {foreign};
     }
     return appendRecordToFile(path, EncodeResultRecord(record));
 }

@@ -20,8 +20,9 @@ FileResult EnsureResultsFile(const QString& path);
 
 // Appends record to the file at path (created when missing) after its last whole record and
 // flushes it to disk, holding the data folder's lock; only a successful return means the
-// result is stored. The caller appends only records that carry a patient name; this function
-// stores whatever it is given.
+// result is stored. The caller appends only records that carry a patient name. A patient's
+// file (in the results subfolder) is refused a record whose name and number People.txt no
+// longer pairs (another copy of the program changed the list); the common file takes any.
 FileResult AppendResult(const QString& path, const ResultRecord& record);
 
 // The number of whole records in a file of the given size.

@@ -99,7 +99,7 @@ protected:
     // The folder as it was, the list loaded, dialogs cleared; then file steps are counted.
     void prepare(const Operation& op) {
         FileWriteFaults::watch(QString());
-        writeBytes(people(), "A\r\n1\r\nB\r\n2\r\n");
+        writeBytes(people(), cp1251(u"A\r\n1\r\nB\r\n2\r\nПетров\r\n7\r\n"_qs));
         writeBytes(file(op), op.old);
         ASSERT_TRUE(store->SetUpDataFolder({}));
         ASSERT_TRUE(panel->LoadPatientList());

@@ -86,6 +86,38 @@ TEST_F(PatientListTest, ReadingToleratesLoneLineFeedsAndAMissingFinalLineEnd) {
     EXPECT_EQ(readBytes(people()), QByteArray("A\n1\r\nB b\r\n2\r\nC\r\n3\r\n"));
 }
 
+// Lists edited on other systems: CR-only and mixed line ends are line ends, and a huge bad
+// line is quoted by its first 40 characters only (the box stays within the screen).
+TEST_F(PatientListTest, CrOnlyLineEndsReadAndAHugeBadLineIsQuotedShort) {
+    start("A\r1\rB\n2\r\nC\r3");
+    ASSERT_EQ(panel->PatientCount(), 3);
+    EXPECT_EQ(panel->MaxPatientNumber(), 3);
+    add(QStringLiteral("D"));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r1\rB\n2\r\nC\r3\r\nD\r\n4\r\n"));
+
+    errorsExpected = true;
+    writeBytes(people(), "A\r1\rB\r" + QByteArray(2'000'000, '7') + "x\r");
+    EXPECT_FALSE(panel->LoadPatientList());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("строка 4")));
+    EXPECT_LT(dialogs.errors[0].size(), people().size() + 150);
+}
+
+// "  Тестов  " would look like "Тестов" in the list: blanks around a name go; a name of blanks
+// only or with a control character is refused.
+TEST_F(PatientListTest, NamesAreTrimmedAndBlankOrControlNamesRefused) {
+    start("A\r\n1\r\n");
+    add(QStringLiteral("   "));
+    add(QStringLiteral("Tab\tName"));
+    add(QStringLiteral("Bell\x07"));
+    EXPECT_EQ(dialogs.informations.size(), 3);
+    add(QStringLiteral("  A  "));
+    EXPECT_EQ(dialogs.informations.size(), 4); // the same name as A
+    add(QStringLiteral(" B "));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\n"));
+    EXPECT_EQ(panel->selectedName(), QStringLiteral("B"));
+}
+
 TEST_F(PatientListTest, BadNumberLineNamesFileAndLineAndKeepsTheOldList) {
     start("A\r\n1\r\nB\r\n2\r\n");
     const QStringList itemsBefore = panel->listItems();

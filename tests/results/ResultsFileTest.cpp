@@ -1,4 +1,5 @@
 #include "results/ResultsFile.h"
+#include "common/Cp1251.h"
 #include "results/ResultsTestFiles.h"
 #include "support/FileWriteFaults.h"
 
@@ -187,4 +188,26 @@ TEST_F(ResultsFileTest, FileErrorsNameTheFile) {
         EXPECT_FALSE(result.ok());
         EXPECT_TRUE(result.error.contains(folder)) << result.error.toStdString();
     }
+}
+
+// Another copy of the program deleted Тестов (number 2, no results yet) and gave 2 to
+// Новиков: a session begun for Тестов is not stored into Новиков's file.
+TEST(ResultsFileAppend, APatientFileTakesOnlyTheNameTheListGivesItsNumber) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Rezults")));
+    ASSERT_TRUE(writeRawFile(dir.filePath(QStringLiteral("People.txt")),
+                             toCp1251(u"Иванов\r1\rНовиков\r2\r"_qs).value()));
+    const QString path = dir.filePath(QStringLiteral("Rezults/2.dat"));
+    ResultRecord record = numberedRecord(1);
+    record.PatientNumber = 2;
+    record.PatientName = QStringLiteral("Тестов");
+    const FileResult refused = AppendResult(path, record);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("Тестов")) && refused.error.contains(path));
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    record.PatientName = QStringLiteral("Новиков");
+    ASSERT_TRUE(AppendResult(path, record).ok());
+    EXPECT_EQ(readRawFile(path), EncodeResultRecord(record));
+    // The common results file beside the list takes any session.
+    EXPECT_TRUE(AppendResult(dir.filePath(QStringLiteral("RezClass.dat")), numberedRecord(2)).ok());
 }
