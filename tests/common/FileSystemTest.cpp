@@ -1,5 +1,6 @@
 #include "common/FileSystem.h"
 #include "common/Cp1251.h"
+#include "common/DataFolderLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,9 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace trelon;
 
@@ -106,4 +110,54 @@ TEST(Cp1251, AgreesWithTheSystemConverterEverywhere) {
             EXPECT_EQ(*ours, encoded) << unit;
         }
     }
+}
+
+// A shared folder whose files are group-writable stays usable by the next operator: the
+// replacement keeps the mode and the group of the file it replaces.
+TEST(SafeWrites, AtomicWriteKeepsModeAndGroup) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/People.txt");
+    writeFile(path, "old");
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::chmod(name.constData(), 0660), 0);
+    ASSERT_EQ(::chown(name.constData(), static_cast<uid_t>(-1), 4), 0); // root may set any group
+    ASSERT_TRUE(writeFileAtomically(path, "new").ok());
+    struct stat after {};
+    ASSERT_EQ(::stat(name.constData(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0660u);
+    EXPECT_EQ(after.st_gid, 4u);
+    EXPECT_EQ(readFile(path), QByteArray("new"));
+}
+
+// Another process holding the folder's lock makes a change wait, then give up with a message
+// naming the folder; once it lets go the lock is had at once.
+TEST(DataFolderLockTest, WaitsForAnotherProcessAndGivesUpAfterTheWait) {
+    QTemporaryDir dir;
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        const DataFolderLock lock(dir.path());
+        char byte = lock.locked() ? '1' : '0';
+        [[maybe_unused]] const ssize_t sent = ::write(ready[1], &byte, 1);
+        [[maybe_unused]] const ssize_t got = ::read(release[0], &byte, 1);
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(byte, '1');
+    {
+        const DataFolderLock refused(dir.path(), 200);
+        EXPECT_FALSE(refused.locked());
+        EXPECT_TRUE(refused.busy());
+        EXPECT_TRUE(refused.error().contains(dir.path()));
+    }
+    ASSERT_EQ(::write(release[1], "x", 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(holder, &status, 0), holder);
+    const DataFolderLock had(dir.path(), 0);
+    EXPECT_TRUE(had.locked());
 }

@@ -16,7 +16,7 @@ using namespace trelon::test;
 
 namespace {
 
-constexpr int kRounds = 150;
+constexpr int kRounds = 300;
 constexpr long kStepDelayMicros = 300;
 
 // One copy's work in a child process: kRounds patients named prefix + index, each followed by

@@ -1,5 +1,6 @@
 #include "results/ResultsFile.h"
 #include "common/Cp1251.h"
+#include "results/ResultsExport.h"
 #include "results/ResultsTestFiles.h"
 #include "support/FileWriteFaults.h"
 
@@ -210,4 +211,26 @@ TEST(ResultsFileAppend, APatientFileTakesOnlyTheNameTheListGivesItsNumber) {
     EXPECT_EQ(readRawFile(path), EncodeResultRecord(record));
     // The common results file beside the list takes any session.
     EXPECT_TRUE(AppendResult(dir.filePath(QStringLiteral("RezClass.dat")), numberedRecord(2)).ok());
+}
+
+// A disk that fills up during the export: a file the export created goes again (an empty
+// N.txt would only mislead), an earlier export's file keeps its content.
+TEST(ResultsExportFile, AFailedExportRemovesTheFileItCreatedAndKeepsAnOldOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rezults")));
+    const QString path = ResultsExportPath(dir.path() + QLatin1Char('/'), 3);
+    FileWriteFaults::watch(dir.path());
+    for (const QByteArray& before : {QByteArray(), QByteArray("old block\r\n")}) {
+        if (!before.isEmpty()) {
+            ASSERT_TRUE(writeRawFile(path, before));
+        }
+        FileWriteFaults::reset();
+        FileWriteFaults::armShortWrite(1, 3);
+        const FileResult result = ExportResultsText(path, "new block\r\n");
+        FileWriteFaults::reset();
+        EXPECT_TRUE(result.error.contains(QStringLiteral("3.txt")));
+        EXPECT_EQ(QFileInfo::exists(path), !before.isEmpty());
+        EXPECT_EQ(readRawFile(path), before);
+    }
+    FileWriteFaults::watch(QString());
 }
