@@ -1,10 +1,16 @@
 // The results screen's work on large files: filling the table from a results file of mixed
-// procedures (reading included), and drawing a graph of 1,000 sessions.
+// procedures (reading included), and drawing a graph of 1,000 sessions. Storing one result
+// as the stimulus window does: the data folder's lock, the check of the patient's name and
+// number against a list of 10,000 patients, the append flushed to disk.
+#include "common/Cp1251.h"
+#include "common/DataFolderLock.h"
+#include "results/ResultsFile.h"
 #include "results/ResultsGraph.h"
 #include "results/ResultsGraphDraw.h"
 #include "results/ResultsTable.h"
 #include "support/ResultsGenerator.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -23,6 +29,41 @@ QString writtenResults(const QTemporaryDir& dir, int count) {
     }
     return path;
 }
+
+void BM_StoreOneResultWithTheLock(benchmark::State& state) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("Rezults"));
+    QString list;
+    for (int n = 1; n <= 10'000; ++n) {
+        list += QStringLiteral("Иванов %1\r\n%2\r\n").arg(n * 7919 % 100003).arg(n);
+    }
+    QFile people(dir.filePath(QStringLiteral("People.txt")));
+    if (people.open(QIODevice::WriteOnly)) {
+        people.write(trelon::toCp1251(list).value_or(QByteArray()));
+        people.close();
+    }
+    trelon::ResultRecord record;
+    record.PatientNumber = 5000;
+    record.PatientName = QStringLiteral("Иванов %1").arg(5000 * 7919 % 100003);
+    const QString path = dir.filePath(QStringLiteral("Rezults/5000.dat"));
+    for (auto _ : state) {
+        if (!trelon::AppendResult(path, record).ok()) {
+            state.SkipWithError("the result was not stored");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_StoreOneResultWithTheLock)->Unit(benchmark::kMillisecond);
+
+// The lock alone: the part of every change that two copies of the program add.
+void BM_TakeAndReleaseTheLock(benchmark::State& state) {
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        const trelon::DataFolderLock lock(dir.path());
+        benchmark::DoNotOptimize(lock.locked());
+    }
+}
+BENCHMARK(BM_TakeAndReleaseTheLock)->Unit(benchmark::kMicrosecond);
 
 void BM_FillTableFromFile(benchmark::State& state) {
     QTemporaryDir dir;

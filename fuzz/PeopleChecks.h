@@ -1,8 +1,8 @@
 #pragma once
 // Properties of People.txt that hold for any bytes, shared by the file and in-memory harnesses.
 #include "FuzzCheck.h"
+#include "common/PeopleFile.h"
 #include "common/StrictNumbers.h"
-#include "patients/PeopleFile.h"
 
 #include <algorithm>
 #include <climits>

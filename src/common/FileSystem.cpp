@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStringList>
 
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace trelon {
@@ -82,6 +84,29 @@ void syncFolder(const QString& folder) {
     }
 }
 
+// Gives the replacement (open as fd) what the file at path has: its permission bits, its owner
+// and group where the process may set them, and its access control list. A shared folder whose
+// files are group-writable stays usable by the next operator. Best effort: a file system
+// without owners or lists keeps what it can.
+void keepAttributes(const QByteArray& path, int fd) {
+    struct stat old {};
+    if (::stat(path.constData(), &old) != 0) {
+        return;
+    }
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    }
+    ::fchmod(fd, old.st_mode & 07777);
+    constexpr char kAcl[] = "system.posix_acl_access";
+    const ssize_t size = ::getxattr(path.constData(), kAcl, nullptr, 0);
+    if (size > 0) {
+        QByteArray acl(static_cast<qsizetype>(size), '\0');
+        if (::getxattr(path.constData(), kAcl, acl.data(), static_cast<size_t>(size)) == size) {
+            ::fsetxattr(fd, kAcl, acl.constData(), static_cast<size_t>(size), 0);
+        }
+    }
+}
+
 } // namespace
 
 QString resolvePath(const QString& dir, const QString& relativeName) {
@@ -104,8 +129,12 @@ bool existsIgnoringCase(const QString& dir, const QString& relativeName) {
 }
 
 QString temporaryFileFor(const QString& path) {
+    // The process id and a random part: two copies of the program writing the same file never
+    // share a temporary file, and a leftover of an earlier run is never reused.
     const QFileInfo info(path);
-    return info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QLatin1Char('.') +
+           QString::number(::getpid()) + QLatin1Char('-') +
+           QString::number(QRandomGenerator::system()->generate64(), 36) +
            QLatin1String(kTemporarySuffix);
 }
 
@@ -129,11 +158,16 @@ FileResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (::access(pathName.constData(), F_OK) == 0 && ::access(pathName.constData(), W_OK) != 0) {
         return {writeError(path, systemError())};
     }
-    const QByteArray tempName = QFile::encodeName(temporaryFileFor(path));
-    const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    QByteArray tempName;
+    int fd = -1;
+    do {
+        tempName = QFile::encodeName(temporaryFileFor(path));
+        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EEXIST);
     if (fd < 0) {
         return {writeError(path, systemError())};
     }
+    keepAttributes(pathName, fd);
     if (!writeAll(fd, bytes) || !syncFile(fd)) {
         const QString why = systemError();
         ::close(fd);
@@ -174,7 +208,7 @@ FileResult writeOrRestore(int fd, const QString& path, off_t oldLength, off_t of
 
 // Opens path for writing, creating it when missing; the old length goes to length.
 int openForAppend(const QString& path, off_t& length, FileResult& failure) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         failure = {QStringLiteral("Не удалось открыть файл %1: %2").arg(path, systemError())};
         return -1;
@@ -224,6 +258,11 @@ FileResult appendRecordToFile(const QString& path, const QByteArray& record) {
         const QString why = systemError();
         ::close(fd);
         return {QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, why)};
+    }
+    // Without a torn tail the record is written in append mode: it lands after whatever is in
+    // the file at that moment, even should a writer that does not lock have added to it.
+    if (tail.isEmpty()) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_APPEND);
     }
     result = writeOrRestore(fd, path, length, end, tail, record);
     ::close(fd);

@@ -25,14 +25,18 @@ struct FileResult {
 
 // Replaces the file at path with bytes: writes a temporary file in the same folder, flushes
 // it to disk and renames it over the original, so a crash leaves the old or the new file
-// whole, never a mix. A file that exists but may not be written is refused, unchanged.
+// whole, never a mix. The new file keeps the old one's permission bits, owner, group and
+// access control list as far as the process may set them. A file that exists but may not be
+// written is refused, unchanged. Callers changing shared data hold the folder's lock.
 FileResult writeFileAtomically(const QString& path, const QByteArray& bytes);
 
-// The temporary file writeFileAtomically uses for path (hidden, beside it).
+// A fresh name for a temporary file replacing path (hidden, beside it), unique to this process
+// and this call.
 QString temporaryFileFor(const QString& path);
 
 // Removes the temporary files that writes interrupted by a crash left in folder; the files
-// they were to replace are whole, old or new.
+// they were to replace are whole, old or new. Another copy of the program may be writing one:
+// the caller holds the folder's lock.
 void removeInterruptedWrites(const QString& folder);
 
 // Appends bytes to the file (creating it) and flushes them to disk before returning. When
@@ -42,8 +46,8 @@ FileResult appendToFile(const QString& path, const QByteArray& bytes);
 
 // Appends one fixed-size record (record.size() bytes) after the file's last whole record,
 // creating the file when missing, and flushes it to disk before returning. A partial record
-// left at the end by an interrupted write is overwritten, never followed. On failure the file
-// is put back as it was.
+// left at the end by an interrupted write is overwritten, never followed; otherwise the file is
+// written in append mode. On failure the file is put back as it was.
 FileResult appendRecordToFile(const QString& path, const QByteArray& record);
 
 } // namespace trelon

@@ -1,6 +1,7 @@
 #include "config/IniFile.h"
 
 #include "common/Cp1251.h"
+#include "common/DataFolderLock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -96,25 +97,31 @@ void classify(Line& line) {
     }
 }
 
+// The UTF-8 byte order mark some editors put at the start of a file saved as UTF-8. It is read
+// past (the first section must not hide behind it) and written back as found.
+const QByteArray kByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Lines end in CR LF, LF or a lone CR, mixed as they come; each keeps its end for rewriting.
 QList<Line> splitLines(const QByteArray& bytes) {
     QList<Line> lines;
     lines.reserve(bytes.count('\n') + 1);
-    qsizetype start = 0;
+    qsizetype start = bytes.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start < bytes.size()) {
         Line line;
-        const qsizetype newline = bytes.indexOf('\n', start);
-        if (newline < 0) {
-            line.body = bytes.mid(start);
-            start = bytes.size();
-        } else {
-            qsizetype end = newline;
-            if (end > start && bytes.at(end - 1) == '\r') {
-                --end;
-            }
-            line.body = bytes.mid(start, end - start);
+        qsizetype end = start;
+        while (end < bytes.size() && bytes.at(end) != '\n' && bytes.at(end) != '\r') {
+            ++end;
+        }
+        line.body = bytes.mid(start, end - start);
+        if (end == bytes.size()) {
+            start = end;
+        } else if (bytes.at(end) == '\r' && end + 1 < bytes.size() && bytes.at(end + 1) == '\n') {
             // Shared literals rather than a copy per line.
-            line.ending = end < newline ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
-            start = newline + 1;
+            line.ending = QByteArrayLiteral("\r\n");
+            start = end + 2;
+        } else {
+            line.ending = bytes.at(end) == '\r' ? QByteArrayLiteral("\r") : QByteArrayLiteral("\n");
+            start = end + 1;
         }
         classify(line);
         lines.append(std::move(line));
@@ -291,6 +298,9 @@ std::optional<QByteArray> IniFile::rewritten(const QByteArray& original, const Q
     }
     QByteArray bytes;
     bytes.reserve(original.size() + 64 * keyValues.size());
+    if (original.startsWith(kByteOrderMark)) {
+        bytes += kByteOrderMark;
+    }
     for (const Line& line : lines) {
         bytes += line.body + line.ending;
     }
@@ -306,6 +316,12 @@ FileResult IniFile::writeKeys(const QString& path, const QString& section,
         return failure;
     }
 
+    // Read, changed and written back under the folder's lock: a second copy of the program saving
+    // its settings at the same moment waits, and its keys are added to these, not lost.
+    const DataFolderLock lock(info.absolutePath());
+    if (!lock.locked()) {
+        return lock.busy() ? FileResult{failure.error + QLatin1Char('\n') + lock.error()} : failure;
+    }
     QByteArray original;
     if (info.exists()) {
         QFile file(path);

@@ -70,14 +70,35 @@ void PatientPanel::SelectPatientName(const QString& name) {
     }
 }
 
-bool PatientPanel::DeletePatient(int number) {
-    PatientStore::Removal removal = store_.removePatient(number);
+bool PatientPanel::DeletePatient(int number, const QString& name) {
+    PatientStore::Removal removal = store_.removePatient(number, name);
     if (!removal.error.isEmpty()) {
         showError(removal.error);
         return false;
     }
+    if (removal.stale) {
+        reloadChangedList();
+        return false;
+    }
     patients_ = std::move(removal.kept);
     return true;
+}
+
+bool PatientPanel::confirmSelection() {
+    const std::optional<int> number = strToInt(number_);
+    if (!number || selectedName().isEmpty() || store_.isRegistered(selectedName(), *number)) {
+        return true; // nothing selected, or the number field's own error applies
+    }
+    reloadChangedList();
+    return false;
+}
+
+// Another copy of the program changed the patient the operator acts on: the list shown is
+// replaced by the file's and nothing is done.
+void PatientPanel::reloadChangedList() {
+    dialogs_.information(QStringLiteral("Список пациентов изменён в другой копии программы и "
+                                        "прочитан заново. Выберите пациента ещё раз."));
+    LoadPatientList();
 }
 
 // ---- Handlers ----
@@ -88,11 +109,16 @@ void PatientPanel::setNewName(const QString& text) {
     addEnabled_ = !text.isEmpty();
 }
 
-// A name goes on one line of a Windows-1251 file; anything else cannot be stored faithfully.
+// A name goes on one line of a Windows-1251 file and is told apart from others by what the
+// list shows; anything else cannot be stored faithfully.
 bool PatientPanel::refuseName(const QString& name) {
     QString problem;
-    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
-        problem = QStringLiteral("Имя не может содержать перевод строки.");
+    if (name.isEmpty()) {
+        problem = QStringLiteral("Введите фамилию пациента: имя из одних пробелов не сохраняется.");
+    } else if (std::any_of(name.begin(), name.end(),
+                           [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        problem = QStringLiteral("Имя не может содержать перевод строки, табуляцию и другие "
+                                 "управляющие символы.");
     } else if (const QString bad = unencodableCharacters(name); !bad.isEmpty()) {
         problem = QStringLiteral("Имя содержит символы, которые нельзя сохранить: ") + bad;
     }
@@ -106,8 +132,12 @@ bool PatientPanel::refuseName(const QString& name) {
 
 void PatientPanel::addPatient() {
     focus_ = Focus::None;
-    const QString name = newName_;
-    if (name.isEmpty() || refuseName(name)) {
+    if (newName_.isEmpty()) {
+        return;
+    }
+    // Blanks around a name cannot be seen in the list: "  Тестов  " would pass for "Тестов".
+    const QString name = newName_.trimmed();
+    if (refuseName(name)) {
         return;
     }
     const PatientStore::Addition addition = store_.addPatient(name);
@@ -196,7 +226,7 @@ void PatientPanel::DeleteSelectedPatient() {
     if (!dialogs_.confirm(texts_.DeletingPatient + QStringLiteral(" - ") + selectedName())) {
         return;
     }
-    if (DeletePatient(*number)) {
+    if (DeletePatient(*number, selectedName())) {
         LoadPatientList();
     }
 }

@@ -19,16 +19,24 @@ public:
     bool LoadPatientList();
     // Selects the first list item equal to name (exact); no match keeps the selection.
     void SelectPatientName(const QString& name);
-    // Removes every entry with this number from People.txt as it is now. False after a shown
-    // error; the table and the file are then unchanged.
-    bool DeletePatient(int number);
+    // Removes every entry with this number from People.txt as it is now, provided the file
+    // still gives the number to name. False after a shown error, or when another copy of the
+    // program changed that patient (the list is then read again and the operator told); the
+    // file is then unchanged.
+    bool DeletePatient(int number, const QString& name);
+    // True when People.txt still gives the number field's number to the selected name. When
+    // it does not (another copy of the program changed the list), the list is read again,
+    // the operator is told, and false comes back: nothing is to be done for that patient.
+    bool confirmSelection();
 
     // Handlers of the panel's controls.
     // EditFam changed: stores the text; the Add button is enabled when it is not empty.
     void setNewName(const QString& text);
-    // BitBtn9 (Add) clicked: adds the patient named by the new-name field (see
-    // PatientStore::addPatient), then shows and selects it. Afterwards, added or not, the
-    // widget sets the list's drop-down line count from dropDownCount().
+    // BitBtn9 (Add) clicked: adds the patient named by the new-name field without blanks around
+    // it (see PatientStore::addPatient), then shows and selects it. A name that is empty
+    // then, or holds a control character or one Windows-1251 lacks, is refused with a message.
+    // Afterwards, added or not, the widget sets the list's drop-down line count from
+    // dropDownCount().
     void addPatient();
     // ComboBox2 changed: the operator picked list item index (-1 none).
     void pickListItem(int index);
@@ -65,6 +73,7 @@ private:
     void lookUpNumber();
     void showError(const QString& text);
     bool refuseName(const QString& name);
+    void reloadChangedList();
 
     PatientStore& store_;
     const SharedTexts& texts_;

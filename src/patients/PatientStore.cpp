@@ -1,11 +1,13 @@
 #include "patients/PatientStore.h"
 
+#include "common/DataFolderLock.h"
 #include "common/StrictNumbers.h"
 #include "config/UserFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <limits>
 
 namespace trelon {
@@ -36,54 +38,75 @@ PatientStore::PatientStore(Paths& paths, const SharedTexts& texts, Dialogs& dial
 
 // ---- Data folder ----
 
-bool PatientStore::tryDataFolder(const QString& dir, bool withCommonResults) {
-    if (!writeFileAtomically(resolvePath(dir, kScratchFile), QByteArrayLiteral("1")).ok()) {
-        return false;
+QString PatientStore::tryDataFolder(const QString& dir, bool withCommonResults) {
+    // Taken first: it shows the folder can be written, and a second copy starting at the same
+    // moment does not clear this one's temporary files (nor this one the other's).
+    const DataFolderLock lock(dir);
+    if (!lock.locked()) {
+        return lock.error();
+    }
+    if (const FileResult scratch =
+            writeFileAtomically(resolvePath(dir, kScratchFile), QByteArrayLiteral("1"));
+        !scratch.ok()) {
+        return scratch.error;
     }
     const QString people = resolvePath(dir, kPeopleFile);
-    if (!appendToFile(people, {}).ok()) {
-        return false;
+    if (const FileResult list = appendToFile(people, {}); !list.ok()) {
+        return list.error;
     }
-    if (withCommonResults && !appendToFile(resolvePath(dir, kCommonResultsFile), {}).ok()) {
-        return false;
+    if (withCommonResults) {
+        if (const FileResult common = appendToFile(resolvePath(dir, kCommonResultsFile), {});
+            !common.ok()) {
+            return common.error;
+        }
     }
     paths_.DataDir = dir;
     paths_.PeopleFilePath = people;
     // Writes a crash cut short left their files whole; their temporary files go.
     removeInterruptedWrites(dir);
     removeInterruptedWrites(resolvePath(dir, kResultsFolder));
-    return true;
+    return {};
 }
 
 bool PatientStore::SetUpDataFolder(const std::function<void()>& hideSplash) {
     const QString programDir = withSlash(paths_.ProgramDir);
-    removeInterruptedWrites(programDir); // the settings file's
-    if (tryDataFolder(programDir, false)) {
+    if (const DataFolderLock lock(programDir); lock.locked()) {
+        removeInterruptedWrites(programDir); // the settings file's
+    }
+    const QString why = tryDataFolder(programDir, false);
+    if (why.isEmpty()) {
         return true;
     }
     // The program folder cannot be written (an installed program): the folder this user chose
     // before, else the operator's choice, which is remembered for the next start.
     const std::optional<QString> remembered = rememberedDataFolder();
-    if (remembered && tryDataFolder(*remembered, true)) {
+    if (remembered && tryDataFolder(*remembered, true).isEmpty()) {
         paths_.ResultsFilePath = commonResultsFile();
         return true;
     }
+    if (hideSplash) {
+        hideSplash();
+    }
+    // The operator learns why before being asked for another folder.
+    dialogs_.information(QStringLiteral("Папку программы нельзя использовать для данных "
+                                        "пациентов.\n%1\nВыберите другую папку.")
+                             .arg(why));
     const QString startDir = remembered.value_or(proposedDataFolder());
     for (;;) {
-        if (hideSplash) {
-            hideSplash();
-        }
         const std::optional<QString> chosen = dialogs_.chooseFolder(startDir);
         if (!chosen) {
             return false;
         }
         const QString dir = withSlash(*chosen);
-        if (tryDataFolder(dir, true)) {
+        if (tryDataFolder(dir, true).isEmpty()) {
             paths_.ResultsFilePath = commonResultsFile();
             rememberDataFolder(dir); // if this fails, the next start merely asks again
             return true;
         }
         dialogs_.information(texts_.FolderNotWritable);
+        if (hideSplash) {
+            hideSplash();
+        }
     }
 }
 
@@ -121,8 +144,24 @@ PeopleFile PatientStore::readPeople(QByteArray* bytesRead) const {
     return parsePeopleFile(path, bytes);
 }
 
+bool PatientStore::isRegistered(const QString& name, int number) const {
+    const PeopleFile current = readPeople();
+    for (const PatientEntry& entry : current.entries) {
+        if (entry.name == name && strToInt(entry.number) == number) {
+            return true;
+        }
+    }
+    return false;
+}
+
 PatientStore::Addition PatientStore::addPatient(const QString& name) {
     Addition addition;
+    const DataFolderLock lock(paths_.DataDir);
+    if (!lock.locked()) {
+        addition.error = QStringLiteral("Пациент не добавлен, файл %1 не изменён.\n%2")
+                             .arg(paths_.PeopleFilePath, lock.error());
+        return addition;
+    }
     QByteArray bytes;
     const PeopleFile current = readPeople(&bytes);
     if (!current.error.isEmpty()) {
@@ -157,11 +196,24 @@ PatientStore::Addition PatientStore::addPatient(const QString& name) {
     return addition;
 }
 
-PatientStore::Removal PatientStore::removePatient(int number) {
+PatientStore::Removal PatientStore::removePatient(int number, const QString& name) {
     Removal removal;
+    const DataFolderLock lock(paths_.DataDir);
+    if (!lock.locked()) {
+        removal.error = QStringLiteral("Пациент не удалён, файл %1 не изменён.\n%2")
+                            .arg(paths_.PeopleFilePath, lock.error());
+        return removal;
+    }
     const PeopleFile current = readPeople();
     if (!current.error.isEmpty()) {
         removal.error = unchangedMessage(current.error);
+        return removal;
+    }
+    removal.stale = std::none_of(current.entries.begin(), current.entries.end(),
+                                 [&](const PatientEntry& entry) {
+                                     return entry.name == name && strToInt(entry.number) == number;
+                                 });
+    if (removal.stale) {
         return removal;
     }
     std::vector<PatientEntry> kept;

@@ -1,8 +1,11 @@
 #include "results/ResultsExport.h"
 
 #include "common/Cp1251.h"
+#include "common/DataFolderLock.h"
 #include "results/ResultsFormat.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace trelon {
@@ -46,14 +49,24 @@ QByteArray ResultsExportBlock(const QString& patientName, const ResultsTable& ta
 }
 
 FileResult ExportResultsText(const QString& path, const QByteArray& block) {
-    if (appendToFile(path, block).ok()) {
-        return {};
-    }
     QString stem = path;
     if (stem.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive)) {
         stem.chop(4);
     }
-    return {QStringLiteral("File ") + stem + QStringLiteral(".txt is denyed for writing.")};
+    const QString denied =
+        QStringLiteral("File ") + stem + QStringLiteral(".txt is denyed for writing.");
+    const DataFolderLock lock(DataFolderLock::dataFolderOfResults(path));
+    if (!lock.locked()) {
+        return {denied + QLatin1Char('\n') + lock.error()};
+    }
+    const bool existed = QFileInfo::exists(path);
+    if (appendToFile(path, block).ok()) {
+        return {};
+    }
+    if (!existed) {
+        QFile::remove(path); // an empty file of a failed first export would only mislead
+    }
+    return {denied};
 }
 
 } // namespace trelon

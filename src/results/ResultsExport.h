@@ -21,8 +21,9 @@ bool ResultsExportable(const ResultsTable& table);
 // hold is written as '?').
 QByteArray ResultsExportBlock(const QString& patientName, const ResultsTable& table);
 
-// Appends the block to the file at path in one write; on failure the file keeps its earlier
-// content and the error is the operator's message naming the file.
+// Appends the block to the file at path in one write, holding the data folder's lock; on
+// failure the file keeps its earlier content (a file this call created is removed) and the
+// error is the operator's message naming the file.
 FileResult ExportResultsText(const QString& path, const QByteArray& block);
 
 } // namespace trelon

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace trelon {
@@ -18,8 +19,10 @@ namespace trelon {
 FileResult EnsureResultsFile(const QString& path);
 
 // Appends record to the file at path (created when missing) after its last whole record and
-// flushes it to disk; only a successful return means the result is stored. The caller
-// appends only records that carry a patient name; this function stores whatever it is given.
+// flushes it to disk, holding the data folder's lock; only a successful return means the
+// result is stored. The caller appends only records that carry a patient name. A patient's
+// file (in the results subfolder) is refused a record whose name and number People.txt no
+// longer pairs (another copy of the program changed the list); the common file takes any.
 FileResult AppendResult(const QString& path, const ResultRecord& record);
 
 // The number of whole records in a file of the given size.
@@ -33,10 +36,13 @@ public:
     int recordCount() const { return count_; }
     // Reads the record at the 0-based position into record.
     FileResult ReadRecord(int position, ResultRecord& record);
+    // The bytes the last ReadRecord read.
+    const QByteArray& lastBytes() const { return lastBytes_; }
 
 private:
     QFile file_;
     int count_ = 0;
+    QByteArray lastBytes_;
 };
 
 // A record read from a results file with its 0-based position there.
@@ -45,10 +51,17 @@ struct StoredRecord {
     ResultRecord record;
 };
 
+// The bytes of a record as read, at its 0-based position.
+struct RecordBytes {
+    int position = 0;
+    QByteArray bytes;
+};
+
 // The records of a file, and the error that stopped the reading, if any. On an error the
 // records read before it are kept.
 struct ResultsReading {
     std::vector<StoredRecord> records;
+    std::vector<RecordBytes> bytes; // each record's, in the same order
     QString error;
     bool ok() const { return error.isEmpty(); }
 };
@@ -57,9 +70,18 @@ struct ResultsReading {
 ResultsReading ReadRecordsNewestFirst(const QString& path);
 
 // Rewrites the file with exactly the records whose 0-based position satisfies keep, in their
-// stored order. The new contents go to a temporary file in the same folder that is flushed
-// and renamed over the original, so an interruption leaves the old or the new file whole. A
-// missing file is left missing. A torn last record is dropped.
+// stored order, holding the data folder's lock. The new contents go to a temporary file in the
+// same folder that is flushed and renamed over the original, so an interruption leaves the old
+// or the new file whole. A missing file is left missing. A torn last record is dropped.
 FileResult RemoveRecords(const QString& path, const std::function<bool(int position)>& keep);
+
+// Removes the records the operator selected from what was read earlier. Each must still be in
+// the file at its position with the bytes read; when one is gone or moved (another copy of the
+// program changed the file) nothing is written and stale is set.
+struct RecordRemoval {
+    QString error;
+    bool stale = false;
+};
+RecordRemoval RemoveReadRecords(const QString& path, const std::vector<RecordBytes>& selected);
 
 } // namespace trelon

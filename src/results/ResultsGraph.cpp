@@ -10,8 +10,19 @@ namespace trelon {
 
 namespace {
 
+// The largest magnitude a plotted value or axis bound takes. Stored values are angles well
+// inside it; a damaged record's huge value is drawn at the edge, so the axis keeps at most
+// 2 * kValueLimit + 2 tick labels instead of millions.
+constexpr double kValueLimit = 360;
+
+// A value as plotted: a finite value kept within the limit; a value that is not a number at
+// all (a damaged record) as 0, never reaching a conversion to int.
+double plotted(double value) {
+    return std::isfinite(value) ? std::clamp(value, -kValueLimit, kValueLimit) : 0.0;
+}
+
 int truncated(double value) {
-    return static_cast<int>(std::trunc(std::clamp(value, -1e6, 1e6)));
+    return static_cast<int>(std::trunc(plotted(value)));
 }
 
 AxisBounds atLeastOneUnit(AxisBounds bounds) {
@@ -53,13 +64,15 @@ GraphData BuildGraphData(const ResultsTable& table, const ResultsFilters& filter
         const ResultsRow& source = table.rows[static_cast<std::size_t>(row - 1)];
         const RowValues values = format.rowValues(source.record, filters);
         for (double v : values.range) {
-            g.rangeMin = std::min(g.rangeMin, v);
-            g.rangeMax = std::max(g.rangeMax, v);
+            if (std::isfinite(v)) { // a damaged value does not stretch the axis
+                g.rangeMin = std::min(g.rangeMin, plotted(v));
+                g.rangeMax = std::max(g.rangeMax, plotted(v));
+            }
         }
         GraphPoint point;
         point.row = row;
-        point.first = values.first;
-        point.second = values.second;
+        point.first = plotted(values.first);
+        point.second = plotted(values.second);
         point.date = source.cells.value(1);
         const QString type = source.cells.value(valueColumn + 1);
         point.blueMarker =
@@ -80,7 +93,7 @@ AxisBounds ScreenAxisBounds(double rangeMin, double rangeMax) {
     } else if (rangeMax > 0) {
         b.upper = truncated(rangeMax) + 1;
     } else {
-        b.upper = static_cast<int>(roundHalfEven(-std::clamp(rangeMin, -1e6, 1e6)));
+        b.upper = static_cast<int>(roundHalfEven(-plotted(rangeMin)));
     }
     return atLeastOneUnit(b);
 }
@@ -89,7 +102,7 @@ AxisBounds PrintAxisBounds(double rangeMin, double rangeMax) {
     AxisBounds b;
     b.lower = rangeMin != 0 ? truncated(rangeMin) - 1 : 0;
     b.upper = rangeMax != 0 ? truncated(rangeMax) + 1
-                            : static_cast<int>(roundHalfEven(-std::clamp(rangeMin, -1e6, 1e6)));
+                            : static_cast<int>(roundHalfEven(-plotted(rangeMin)));
     return atLeastOneUnit(b);
 }
 

@@ -71,9 +71,10 @@ bool ResultsReview::showProcedure() {
 }
 
 void ResultsReview::refill() {
-    const ResultsReading reading = ReadRecordsNewestFirst(state_.paths.ResultsFilePath);
+    ResultsReading reading = ReadRecordsNewestFirst(state_.paths.ResultsFilePath);
     table_ = FillResultsTable(procedure(), reading.records, state_.session.PatientNumber, filters_,
                               titles_);
+    readBytes_ = std::move(reading.bytes);
     if (!reading.ok()) {
         dialogs_.error(caption(), reading.error);
     }
@@ -106,18 +107,26 @@ bool ResultsReview::deleteRows(int top, int bottom) {
     if (first > last || !dialogs_.confirm(state_.texts.DeleteSelectedQuestion)) {
         return false;
     }
-    std::vector<int> removed; // 0-based file positions
+    std::vector<RecordBytes> removed;
     for (int row = first; row <= last; ++row) {
-        removed.push_back(table_.rows[static_cast<std::size_t>(row - 1)].position - 1);
+        const int position = table_.rows[static_cast<std::size_t>(row - 1)].position - 1;
+        const auto read =
+            std::find_if(readBytes_.begin(), readBytes_.end(),
+                         [&](const auto& bytes) { return bytes.position == position; });
+        if (read != readBytes_.end()) {
+            removed.push_back(*read);
+        }
     }
-    const FileResult result = RemoveRecords(state_.paths.ResultsFilePath, [&](int position) {
-        return std::find(removed.begin(), removed.end(), position) == removed.end();
-    });
-    if (!result.ok()) {
+    const RecordRemoval result = RemoveReadRecords(state_.paths.ResultsFilePath, removed);
+    if (!result.error.isEmpty()) {
         dialogs_.error(caption(), result.error);
+    } else if (result.stale) {
+        dialogs_.information(QStringLiteral("Результаты изменены в другой копии программы и "
+                                            "прочитаны заново. Ничего не удалено: выберите "
+                                            "строки ещё раз."));
     }
     refill();
-    return result.ok();
+    return result.error.isEmpty() && !result.stale;
 }
 
 GraphData ResultsReview::graph(int selectionTop, int selectionBottom) const {

@@ -50,7 +50,9 @@ public:
 
     // Ctrl+Delete on the grid rows top..bottom (1-based, newest first): after the operator's
     // Yes the sessions of those rows leave the file, every other record keeps its order, and
-    // the table is filled again. True when records were removed.
+    // the table is filled again. The records removed are the ones read, checked byte for byte:
+    // when another copy of the program changed the file under them, nothing is removed, the
+    // table is read again and the operator told. True when records were removed.
     bool deleteRows(int top, int bottom);
 
     // The graph of the listed rows, or of the selected rows top..bottom when they are more
@@ -76,6 +78,7 @@ private:
     Dialogs& dialogs_;
     ResultsFilters filters_;
     ResultsTable table_;
+    std::vector<RecordBytes> readBytes_; // the records as read for table_
     TableTitles titles_;
     GraphAxisTitles axisTitles_;
 };

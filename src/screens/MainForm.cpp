@@ -419,6 +419,11 @@ void TMainForm::BitBtnRezultClick() {
         useProgramCursor();
         return;
     }
+    if (!patients_.confirmSelection()) {
+        syncPatientControls();
+        useProgramCursor();
+        return;
+    }
     const std::optional<int> number = patients_.selectedPatientNumber();
     if (number) {
         state_.paths.ResultsFilePath = store_.patientResultsFile(*number);
@@ -443,6 +448,10 @@ void TMainForm::procedureButton(int isDiagnostics, int number) {
 
 void TMainForm::StartProcedureSetup() {
     if (!patients_.selectedName().isEmpty()) {
+        if (!patients_.confirmSelection()) {
+            syncPatientControls();
+            return;
+        }
         const std::optional<int> number = patients_.selectedPatientNumber();
         if (!number) {
             return;

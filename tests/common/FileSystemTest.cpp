@@ -1,5 +1,6 @@
 #include "common/FileSystem.h"
 #include "common/Cp1251.h"
+#include "common/DataFolderLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,9 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace trelon;
 
@@ -106,4 +110,38 @@ TEST(Cp1251, AgreesWithTheSystemConverterEverywhere) {
             EXPECT_EQ(*ours, encoded) << unit;
         }
     }
+}
+
+// A shared folder whose files are group-writable stays usable by the next operator: the
+// replacement keeps the mode and the group of the file it replaces.
+TEST(SafeWrites, AtomicWriteKeepsModeAndGroup) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/People.txt");
+    writeFile(path, "old");
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::chmod(name.constData(), 0660), 0);
+    ASSERT_EQ(::chown(name.constData(), static_cast<uid_t>(-1), 4), 0); // root may set any group
+    ASSERT_TRUE(writeFileAtomically(path, "new").ok());
+    struct stat after {};
+    ASSERT_EQ(::stat(name.constData(), &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0660u);
+    EXPECT_EQ(after.st_gid, 4u);
+    EXPECT_EQ(readFile(path), QByteArray("new"));
+}
+
+// Another process holding the folder's lock makes a change give up after its wait, with a
+// message naming the folder.
+TEST(DataFolderLockTest, AnotherProcessWaitsAndGivesUpWhileTheLockIsHeld) {
+    QTemporaryDir dir;
+    const DataFolderLock held(dir.path());
+    ASSERT_TRUE(held.locked());
+    const pid_t other = ::fork();
+    if (other == 0) {
+        const DataFolderLock refused(dir.path(), 200);
+        ::_exit(!refused.locked() && refused.busy() && refused.error().contains(dir.path()) ? 0
+                                                                                            : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(other, &status, 0), other);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }

@@ -106,6 +106,22 @@ TEST(IniFileRead, AcceptsBareLineFeedsAndAnUnterminatedLastLine) {
     EXPECT_EQ(ini.value(QStringLiteral("S"), QStringLiteral("b")), QStringLiteral("2"));
 }
 
+// A file saved as UTF-8 with a byte order mark, with CR-only and mixed line ends: its first
+// section is read (a calibrated scale must not fall back to the default) and a rewrite keeps
+// the mark and every other byte, adding no second section.
+TEST(IniFileWrite, AByteOrderMarkAndCrOnlyLineEndsAreReadAndKept) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Class.ini"));
+    const QByteArray before = "\xEF\xBB\xBF[Default]\rMM_500Pixel=160\rkp=2\r\n";
+    writeBytes(path, before);
+    EXPECT_EQ(IniFile::load(path).value(QStringLiteral("Default"), QStringLiteral("kp")),
+              QStringLiteral("2"));
+    ASSERT_TRUE(IniFile::writeKey(path, QStringLiteral("Default"), QStringLiteral("MM_500Pixel"),
+                                  QStringLiteral("150"))
+                    .ok());
+    EXPECT_EQ(readBytes(path), QByteArray("\xEF\xBB\xBF[Default]\rMM_500Pixel=150\rkp=2\r\n"));
+}
+
 TEST(IniFileRead, MissingOrUnreadableFileReadsAsEmpty) {
     QTemporaryDir dir;
     const IniFile missing = IniFile::load(dir.filePath(QStringLiteral("none.ini")));

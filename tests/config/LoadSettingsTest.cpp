@@ -240,7 +240,9 @@ TEST_F(LoadSettingsTest, WrittenKeysAreReadAtTheNextLoad) {
                                      {QStringLiteral("RG_High_Red_in_Red"), QStringLiteral("201")}})
             .ok());
     // The existing lower-case file was rewritten, not a second one created.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(
+        QDir(dir.path()).entryList({QStringLiteral("*.ini")}, QDir::Files | QDir::Hidden).size(),
+        1);
     EXPECT_EQ(readBytes(dir.filePath(QStringLiteral("class.ini"))),
               QByteArray("; kept\r\n[Default]\r\nMM_500Pixel=160\r\nFontName=Arial\r\n"
                          "Zayac=80\r\nRG_High_Red_in_Red=201\r\n"));

@@ -50,7 +50,9 @@ TEST_F(DataFolderTest, UnwritableProgramFolderAsksForAFolderAndCancelEndsTheProg
     EXPECT_FALSE(store->SetUpDataFolder([&] { ++splashHidden; }));
     EXPECT_EQ(splashHidden, 1);
     EXPECT_EQ(dialogs.folderRequests, QStringList{proposedDataFolder()});
-    EXPECT_TRUE(dialogs.informations.isEmpty());
+    // Told why first: the reason names the folder.
+    ASSERT_EQ(dialogs.informations.size(), 1);
+    EXPECT_TRUE(dialogs.informations[0].contains(paths.ProgramDir));
     EXPECT_TRUE(paths.DataDir.isEmpty());
 }
 
@@ -66,7 +68,8 @@ TEST_F(DataFolderTest, UnwritableChosenFolderIsRefusedAndTheDialogComesBack) {
 
     ASSERT_TRUE(store->SetUpDataFolder([&] { ++splashHidden; }));
 
-    EXPECT_EQ(dialogs.informations, QStringList{texts.FolderNotWritable});
+    ASSERT_EQ(dialogs.informations.size(), 2);
+    EXPECT_EQ(dialogs.informations[1], texts.FolderNotWritable);
     EXPECT_EQ(dialogs.folderRequests, (QStringList{proposedDataFolder(), proposedDataFolder()}));
     EXPECT_GE(splashHidden, 1);
     EXPECT_EQ(paths.DataDir, good + QLatin1Char('/'));

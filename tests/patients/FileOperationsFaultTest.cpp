@@ -53,7 +53,7 @@ const Operation kOperations[] = {
      }},
     {"DeletePatient", "People.txt", "A\r\n1\r\nB\r\n2\r\nC\r\n3\r\n",
      [](const Folder& t) {
-         t.panel.DeletePatient(2);
+         t.panel.DeletePatient(2, QStringLiteral("B"));
          return shownErrors(t.dialogs);
      }},
     // Two records and one torn by an earlier crash.
@@ -99,7 +99,7 @@ protected:
     // The folder as it was, the list loaded, dialogs cleared; then file steps are counted.
     void prepare(const Operation& op) {
         FileWriteFaults::watch(QString());
-        writeBytes(people(), "A\r\n1\r\nB\r\n2\r\n");
+        writeBytes(people(), cp1251(u"A\r\n1\r\nB\r\n2\r\nПетров\r\n7\r\n"_qs));
         writeBytes(file(op), op.old);
         ASSERT_TRUE(store->SetUpDataFolder({}));
         ASSERT_TRUE(panel->LoadPatientList());

@@ -1,4 +1,5 @@
 #include "patients/RegistryFixture.h"
+#include "support/FileWriteFaults.h"
 
 #include <QFileInfo>
 #include <unistd.h>
@@ -83,6 +84,38 @@ TEST_F(PatientListTest, ReadingToleratesLoneLineFeedsAndAMissingFinalLineEnd) {
     // The new name must not be glued to the unended last line.
     add(QStringLiteral("C"));
     EXPECT_EQ(readBytes(people()), QByteArray("A\n1\r\nB b\r\n2\r\nC\r\n3\r\n"));
+}
+
+// Lists edited on other systems: CR-only and mixed line ends are line ends, and a huge bad
+// line is quoted by its first 40 characters only (the box stays within the screen).
+TEST_F(PatientListTest, CrOnlyLineEndsReadAndAHugeBadLineIsQuotedShort) {
+    start("A\r1\rB\n2\r\nC\r3");
+    ASSERT_EQ(panel->PatientCount(), 3);
+    EXPECT_EQ(panel->MaxPatientNumber(), 3);
+    add(QStringLiteral("D"));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r1\rB\n2\r\nC\r3\r\nD\r\n4\r\n"));
+
+    errorsExpected = true;
+    writeBytes(people(), "A\r1\rB\r" + QByteArray(2'000'000, '7') + "x\r");
+    EXPECT_FALSE(panel->LoadPatientList());
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(QStringLiteral("строка 4")));
+    EXPECT_LT(dialogs.errors[0].size(), people().size() + 150);
+}
+
+// "  Тестов  " would look like "Тестов" in the list: blanks around a name go; a name of blanks
+// only or with a control character is refused.
+TEST_F(PatientListTest, NamesAreTrimmedAndBlankOrControlNamesRefused) {
+    start("A\r\n1\r\n");
+    add(QStringLiteral("   "));
+    add(QStringLiteral("Tab\tName"));
+    add(QStringLiteral("Bell\x07"));
+    EXPECT_EQ(dialogs.informations.size(), 3);
+    add(QStringLiteral("  A  "));
+    EXPECT_EQ(dialogs.informations.size(), 4); // the same name as A
+    add(QStringLiteral(" B "));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\n"));
+    EXPECT_EQ(panel->selectedName(), QStringLiteral("B"));
 }
 
 TEST_F(PatientListTest, BadNumberLineNamesFileAndLineAndKeepsTheOldList) {
@@ -174,11 +207,27 @@ TEST_F(PatientListTest, DeletingTheHighestLetsItsNumberBeUsedAgain) {
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nB\r\n2\r\nE\r\n3\r\n"));
 }
 
-TEST_F(PatientListTest, DeletingAnUnknownNumberRewritesTheSameList) {
+TEST_F(PatientListTest, DeletionRewritesTheListWithCrLfLineEnds) {
     start(cp1251(QStringLiteral("Ёлкин\n1\r\nB\r\n2")));
-    ASSERT_TRUE(panel->DeletePatient(9));
-    EXPECT_EQ(readBytes(people()), cp1251(QStringLiteral("Ёлкин\r\n1\r\nB\r\n2\r\n")));
-    EXPECT_EQ(panel->PatientCount(), 2);
+    ASSERT_TRUE(panel->DeletePatient(2, QStringLiteral("B")));
+    EXPECT_EQ(readBytes(people()), cp1251(QStringLiteral("Ёлкин\r\n1\r\n")));
+    EXPECT_EQ(panel->PatientCount(), 1);
+}
+
+// Another copy of the program deleted B and gave number 2 to C: neither deleting "B" nor
+// opening its results may touch C; the list is read again and the operator told.
+TEST_F(PatientListTest, AStaleSelectionTouchesNobodyAndReloadsTheList) {
+    start("A\r\n1\r\nB\r\n2\r\n");
+    panel->pickListItem(indexOf(QStringLiteral("B")));
+    writeBytes(people(), "A\r\n1\r\nC\r\n2\r\n");
+    EXPECT_FALSE(panel->confirmSelection());
+    EXPECT_EQ(indexOf(QStringLiteral("C")), 1);
+    panel->pickListItem(indexOf(QStringLiteral("A")));
+    EXPECT_TRUE(panel->confirmSelection());
+
+    EXPECT_FALSE(panel->DeletePatient(2, QStringLiteral("B")));
+    EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nC\r\n2\r\n"));
+    EXPECT_EQ(dialogs.informations.size(), 2);
 }
 
 TEST_F(PatientListTest, DeletionAsksFirstAndDoesNothingWithoutAnAnswerOrASelection) {
@@ -201,7 +250,7 @@ TEST_F(PatientListTest, DeletionReplacesTheFileInsteadOfTruncatingIt) {
     const QString oldName = dir() + QStringLiteral("old-link.txt");
     ASSERT_EQ(
         ::link(QFile::encodeName(people()).constData(), QFile::encodeName(oldName).constData()), 0);
-    ASSERT_TRUE(panel->DeletePatient(2));
+    ASSERT_TRUE(panel->DeletePatient(2, QStringLiteral("B")));
     EXPECT_EQ(readBytes(oldName), kFour);
     EXPECT_EQ(readBytes(people()), QByteArray("A\r\n1\r\nC\r\n3\r\nD\r\n4\r\n"));
 }
@@ -209,9 +258,13 @@ TEST_F(PatientListTest, DeletionReplacesTheFileInsteadOfTruncatingIt) {
 TEST_F(PatientListTest, FailedDeletionIsReportedAndLeavesFileAndTableAlone) {
     start(kFour);
     errorsExpected = true;
-    // The replacement is written beside the file first; a folder in its place stops it.
-    ASSERT_TRUE(QDir().mkdir(temporaryFileFor(people())));
-    EXPECT_FALSE(panel->DeletePatient(2));
+    // The replacement is written beside the file first; a failed write of it stops it.
+    FileWriteFaults::watch(dir());
+    FileWriteFaults::reset();
+    FileWriteFaults::arm(1, FileWriteFaults::Action::Fail, ENOSPC);
+    EXPECT_FALSE(panel->DeletePatient(2, QStringLiteral("B")));
+    FileWriteFaults::reset();
+    FileWriteFaults::watch(QString());
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].contains(people()));
     EXPECT_EQ(readBytes(people()), kFour);
@@ -227,7 +280,7 @@ TEST_F(PatientListTest, AListThatCannotBeReadTakesNobodyAndDeletesNobody) {
         EXPECT_FALSE(panel->LoadPatientList());
         dialogs.errors.clear();
         add(QStringLiteral("New"));
-        EXPECT_FALSE(panel->DeletePatient(1));
+        EXPECT_FALSE(panel->DeletePatient(1, QStringLiteral("A")));
         ASSERT_EQ(dialogs.errors.size(), 2) << broken.constData();
         for (const QString& error : dialogs.errors) {
             EXPECT_TRUE(error.contains(people()) && error.contains(QStringLiteral("строка")))

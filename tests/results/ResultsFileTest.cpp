@@ -1,4 +1,6 @@
 #include "results/ResultsFile.h"
+#include "common/Cp1251.h"
+#include "results/ResultsExport.h"
 #include "results/ResultsTestFiles.h"
 #include "support/FileWriteFaults.h"
 
@@ -131,8 +133,7 @@ TEST_F(ResultsFileTest, RemovalKeepsTheChosenRecordsInOrder) {
     ASSERT_TRUE(RemoveRecords(file(), [](int position) { return position == 2; }).ok());
     EXPECT_EQ(readRawFile(file()), EncodeResultRecord(numberedRecord(5)));
     // Only the results file remains in the folder: no temporary or scratch file is left.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("12.dat")});
+    EXPECT_EQ(filesBesideTheLock(dir.path()), QStringList{QStringLiteral("12.dat")});
 }
 
 TEST_F(ResultsFileTest, RemovalKeepingNothingLeavesAnEmptyFile) {
@@ -162,7 +163,7 @@ TEST_F(ResultsFileTest, FailedRemovalKeepsTheOldFile) {
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.error.contains(file()));
     EXPECT_EQ(readRawFile(file()), encodedRecords(1, 3));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    EXPECT_EQ(filesBesideTheLock(dir.path()).size(), 1);
 }
 
 TEST_F(ResultsFileTest, FileErrorsNameTheFile) {
@@ -188,4 +189,48 @@ TEST_F(ResultsFileTest, FileErrorsNameTheFile) {
         EXPECT_FALSE(result.ok());
         EXPECT_TRUE(result.error.contains(folder)) << result.error.toStdString();
     }
+}
+
+// Another copy of the program deleted Тестов (number 2, no results yet) and gave 2 to
+// Новиков: a session begun for Тестов is not stored into Новиков's file.
+TEST(ResultsFileAppend, APatientFileTakesOnlyTheNameTheListGivesItsNumber) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Rezults")));
+    ASSERT_TRUE(writeRawFile(dir.filePath(QStringLiteral("People.txt")),
+                             toCp1251(u"Иванов\r1\rНовиков\r2\r"_qs).value()));
+    const QString path = dir.filePath(QStringLiteral("Rezults/2.dat"));
+    ResultRecord record = numberedRecord(1);
+    record.PatientNumber = 2;
+    record.PatientName = QStringLiteral("Тестов");
+    const FileResult refused = AppendResult(path, record);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("Тестов")) && refused.error.contains(path));
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    record.PatientName = QStringLiteral("Новиков");
+    ASSERT_TRUE(AppendResult(path, record).ok());
+    EXPECT_EQ(readRawFile(path), EncodeResultRecord(record));
+    // The common results file beside the list takes any session.
+    EXPECT_TRUE(AppendResult(dir.filePath(QStringLiteral("RezClass.dat")), numberedRecord(2)).ok());
+}
+
+// A disk that fills up during the export: a file the export created goes again (an empty
+// N.txt would only mislead), an earlier export's file keeps its content.
+TEST(ResultsExportFile, AFailedExportRemovesTheFileItCreatedAndKeepsAnOldOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("rezults")));
+    const QString path = ResultsExportPath(dir.path() + QLatin1Char('/'), 3);
+    FileWriteFaults::watch(dir.path());
+    for (const QByteArray& before : {QByteArray(), QByteArray("old block\r\n")}) {
+        if (!before.isEmpty()) {
+            ASSERT_TRUE(writeRawFile(path, before));
+        }
+        FileWriteFaults::reset();
+        FileWriteFaults::armShortWrite(1, 3);
+        const FileResult result = ExportResultsText(path, "new block\r\n");
+        FileWriteFaults::reset();
+        EXPECT_TRUE(result.error.contains(QStringLiteral("3.txt")));
+        EXPECT_EQ(QFileInfo::exists(path), !before.isEmpty());
+        EXPECT_EQ(readRawFile(path), before);
+    }
+    FileWriteFaults::watch(QString());
 }

@@ -1,10 +1,13 @@
 #pragma once
 // Helpers for the results file tests: raw file access and distinguishable records.
+#include "common/DataFolderLock.h"
 #include "results/ResultRecord.h"
 #include "results/ResultRecordCodec.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 namespace trelon::test {
@@ -17,6 +20,13 @@ inline QByteArray readRawFile(const QString& path) {
 inline bool writeRawFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// The files of folder, hidden ones too, but for the lock file that stays there.
+inline QStringList filesBesideTheLock(const QString& folder) {
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    files.removeAll(QFileInfo(DataFolderLock::lockFileIn(folder)).fileName());
+    return files;
 }
 
 // A record told apart from others by its number and value.

@@ -88,6 +88,25 @@ TEST_F(ResultsReviewTest, DeletingOneRowRemovesExactlyThatSessionAndRenumbersThe
     EXPECT_EQ(positions(), (Positions{17, 2}));
 }
 
+// A second results screen on the same patient deletes the oldest session first: the rows this
+// screen shows no longer sit where it read them, so nothing is deleted, the table is read
+// again and the operator told.
+TEST_F(ResultsReviewTest, RowsChangedByAnotherScreenAreNotDeletedAndTheTableIsReadAgain) {
+    FakeDialogs otherDialogs;
+    ResultsReview other{state, otherDialogs};
+    ASSERT_TRUE(review.open());
+    ASSERT_TRUE(other.open());
+    ASSERT_TRUE(other.deleteRows(3, 3)); // position 1, the oldest
+    const QByteArray afterOther = readRawFile(state.paths.ResultsFilePath);
+
+    EXPECT_FALSE(review.deleteRows(2, 2)); // read at position 9, now at 8
+    EXPECT_EQ(readRawFile(state.paths.ResultsFilePath), afterOther);
+    EXPECT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(positions(), (Positions{16, 8}));
+    EXPECT_TRUE(review.deleteRows(2, 2)); // read again: the same session goes now
+    EXPECT_EQ(positions(), (Positions{15}));
+}
+
 TEST_F(ResultsReviewTest, ATornFileListsItsWholeRecordsAndDeletionWritesOnlyWholeOnes) {
     QFile file(state.paths.ResultsFilePath);
     ASSERT_TRUE(file.open(QIODevice::Append));

@@ -44,6 +44,8 @@ public:
     // Opens that may write or create count as steps too, until the next reset (a failed one
     // stands for a read-only file or file system: EACCES, EROFS).
     static void countOpens() { trelon_faults_count_opens(1); }
+    // Each step waits this long first (a slow share), until the next reset.
+    static void delaySteps(long microseconds) { trelon_faults_delay_steps(microseconds); }
     // Steps made since the last reset.
     static int stepsTaken() { return trelon_faults_steps_taken(); }
 };

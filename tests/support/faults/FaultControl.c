@@ -25,6 +25,7 @@ static atomic_int steps;
 static atomic_llong writeLimit;
 static atomic_bool watching;
 static atomic_bool countingOpens;
+static atomic_long stepDelayMicros;
 // Written by trelon_faults_watch only, while watching is false.
 static char folder[PATH_MAX];
 static size_t folderLength;
@@ -72,6 +73,7 @@ void trelon_faults_reset(void) {
     }
     atomic_store(&writeLimit, 0);
     atomic_store(&countingOpens, false);
+    atomic_store(&stepDelayMicros, 0);
     atomic_store(&steps, 0);
 }
 
@@ -112,7 +114,15 @@ int trelon_faults_steps_taken(void) {
     return atomic_load(&steps);
 }
 
+void trelon_faults_delay_steps(long microseconds) {
+    atomic_store(&stepDelayMicros, microseconds > 0 ? microseconds : 0);
+}
+
 FaultStep faultsTakeStep(bool isWrite) {
+    const long delay = atomic_load(&stepDelayMicros);
+    if (delay > 0) {
+        usleep((useconds_t)delay);
+    }
     const int step = atomic_fetch_add(&steps, 1) + 1;
     const long long limit = atomic_load(&writeLimit);
     FaultStep result = {false, 0, limit > 0 ? limit : -1};

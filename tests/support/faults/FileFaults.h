@@ -27,6 +27,9 @@ TRELON_FAULTS_API void trelon_faults_limit_write_size(long long bytes);
 // Opens that may write or create a file in the watched folder count as steps too while on is
 // non-zero (off after a reset); ftruncate always counts.
 TRELON_FAULTS_API void trelon_faults_count_opens(int on);
+// Each step first waits this long, as on a slow network share; 0 (also after a reset) removes
+// the wait.
+TRELON_FAULTS_API void trelon_faults_delay_steps(long microseconds);
 // Steps taken since the last reset.
 TRELON_FAULTS_API int trelon_faults_steps_taken(void);
 

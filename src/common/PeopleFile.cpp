@@ -1,4 +1,4 @@
-#include "patients/PeopleFile.h"
+#include "common/PeopleFile.h"
 
 #include "common/Cp1251.h"
 #include "common/StrictNumbers.h"
@@ -12,18 +12,33 @@ namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-// The lines of a text file: ends are CR LF or a lone LF; the last line needs no end.
+// Characters of a bad line quoted in a message: enough to find it, never a screenful.
+constexpr qsizetype kExcerptLength = 40;
+
+// The lines of a text file: ends are CR LF, a lone LF or a lone CR, mixed as they come (files
+// edited by hand on other systems); the last line needs no end.
 QStringList splitLines(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty()) {
-        lines.removeLast(); // the end of the last line, or an empty file
-    }
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r'))) {
-            line.chop(1);
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            lines << text.mid(start, i - start);
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n')) {
+                ++i;
+            }
+            start = i + 1;
         }
     }
+    if (start < text.size()) {
+        lines << text.mid(start); // a last line without its end
+    }
     return lines;
+}
+
+QString excerpt(const QString& line) {
+    return line.size() <= kExcerptLength ? line : line.left(kExcerptLength) + QChar(0x2026);
 }
 
 } // namespace
@@ -37,7 +52,7 @@ PeopleFile parsePeopleFile(const QString& path, const QByteArray& bytes) {
                 QStringLiteral("Файл %1, строка %2: у пациента «%3» нет строки с номером.")
                     .arg(path)
                     .arg(i + 1)
-                    .arg(lines[i]);
+                    .arg(excerpt(lines[i]));
             return parsed;
         }
         // Blanks around the digits are read past, as the list's number conversion always did.
@@ -79,7 +94,7 @@ std::optional<QByteArray> peopleFileWithPatient(QByteArray bytes, const QString&
 }
 
 QString notAnIntegerMessage(const QString& text) {
-    return QStringLiteral("\"%1\" не является целым числом.").arg(text);
+    return QStringLiteral("\"%1\" не является целым числом.").arg(excerpt(text));
 }
 
 } // namespace trelon

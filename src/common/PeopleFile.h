@@ -14,7 +14,8 @@ struct PatientEntry {
 };
 
 // The patients of a People.txt, in file order, and their highest number; or the error (naming
-// the file path and the line) that stopped the reading.
+// the file path and the line, quoting at most 40 characters of it) that stopped the reading.
+// Lines end in CR LF, LF or CR.
 struct PeopleFile {
     std::vector<PatientEntry> entries;
     int maxNumber = 0;
@@ -30,7 +31,7 @@ std::optional<QByteArray> peopleFileBytes(const std::vector<PatientEntry>& entri
 // end first); nothing when the name has a character Windows-1251 cannot hold.
 std::optional<QByteArray> peopleFileWithPatient(QByteArray bytes, const QString& name, int number);
 
-// The message shown when text is not an integer.
+// The message shown when text is not an integer, quoting at most 40 characters of it.
 QString notAnIntegerMessage(const QString& text);
 
 } // namespace trelon
