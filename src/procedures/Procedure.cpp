@@ -118,7 +118,8 @@ QPoint Procedure::centre() const {
 }
 
 PlaceResult Procedure::place(int mode, ColourWord colour, const QString& name) {
-    const PlaceResult result = PlaceFigure(state_, mode, colour, name, state_.settings.MmPerPixel);
+    const PlaceResult result = PlaceFigure(state_, mode, colour, name, state_.settings.MmPerPixel,
+                                           traits_.figureAtObjectWidth);
     if (result == PlaceResult::NoPicture) {
         seams_.dialogs.information(QStringLiteral("Не удалось загрузить рисунок ") + name);
     }

@@ -25,6 +25,9 @@ struct ProcedureTraits {
     int recentringTopMargin = 5;
     // The flicker clock stops once the target is reached and the image is shown.
     bool flickerStopsAtTarget = true;
+    // The picture is drawn at its object's real width (the fusion objects) instead of the
+    // chosen figure scale.
+    bool figureAtObjectWidth = false;
 };
 
 } // namespace trelon

@@ -1,7 +1,6 @@
 #include "stimulus/PlaceFigure.h"
 
 #include "display/DisplayDevice.h"
-#include "results/ProcedureKind.h"
 #include "state/SharedState.h"
 #include "stimulus/PaletteRoutines.h"
 #include "stimulus/SceneConversions.h"
@@ -95,7 +94,7 @@ double fusionFigureScale(int objectItem, int sizeItem, double mmPerPixel, int pi
 }
 
 PlaceResult PlaceFigure(SharedState& state, int mode, ColourWord colour, const QString& name,
-                        double mmPerPixel) {
+                        double mmPerPixel, bool objectWidth) {
     SceneState& scene = state.scene;
     RunState& run = state.run;
     DisplayObjects& display = state.display;
@@ -112,7 +111,7 @@ PlaceResult PlaceFigure(SharedState& state, int mode, ColourWord colour, const Q
     if (!display.DisplayDevice || !display.SceneSurface) {
         return PlaceResult::NoSurface;
     }
-    if (procedureKindOf(state.session) == ProcedureKind::DiagFuzia) {
+    if (objectWidth) {
         scene.FigureScale = fusionFigureScale(state.session.ObjFuzItem, state.session.SizeFuzItem,
                                               mmPerPixel, scene.PictureWidth);
     }

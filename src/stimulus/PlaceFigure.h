@@ -43,8 +43,10 @@ enum class PlaceResult {
     NoPicture, // the file is missing or no picture; PictureWidth/Height are 0
     NoSurface, // a surface could not be made or locked: nothing composed
 };
+// With objectWidth (the fusion diagnostic) the picture is first scaled to its object's real
+// width (fusionFigureScale of the session's object and size items) instead of FigureScale.
 PlaceResult PlaceFigure(SharedState& state, int mode, ColourWord colour, const QString& name,
-                        double mmPerPixel);
+                        double mmPerPixel, bool objectWidth = false);
 
 // The fusion diagnostic's scale for a picture pictureWidth pixels wide: the width of the
 // object (RadioGroupObjFuz item: cat, candy, butterfly) at the size item (RadioGroupSizeFuz)

@@ -17,8 +17,9 @@ protected:
         state.run.EdgeMargin = 2;
     }
 
-    PlaceResult place(int mode, ColourWord colour, const QString& name = QStringLiteral("p.bmp")) {
-        return PlaceFigure(state, mode, colour, name, state.settings.MmPerPixel);
+    PlaceResult place(int mode, ColourWord colour, const QString& name = QStringLiteral("p.bmp"),
+                      bool objectWidth = false) {
+        return PlaceFigure(state, mode, colour, name, state.settings.MmPerPixel, objectWidth);
     }
 
     // The scene is all background but for box, which holds entry throughout.
@@ -183,12 +184,11 @@ TEST_F(ScenePlaceFigure, FusionObjectsGetTheirPhysicalWidth) {
     EXPECT_DOUBLE_EQ(fusionFigureScale(2, 2, 0.29, 100), 36 / 0.29 / 100);  // butterfly, 4
     EXPECT_DOUBLE_EQ(fusionFigureScale(7, -1, 0.29, 100), 72 / 0.29 / 100); // clamped items
 
-    // PlaceFigure sizes the picture itself in the fusion diagnostic: 78.2 -> 78 pixels.
+    // PlaceFigure sizes the picture itself for the fusion objects: 78.2 -> 78 pixels.
     savePlainPicture(QStringLiteral("p.bmp"), 100, 20, Qt::white);
-    selectProcedure(1, 4);
     state.session.ObjFuzItem = 1;
     state.scene.FigureScale = 5;
-    ASSERT_EQ(place(PlaceSplit, kAllRole), PlaceResult::Placed);
+    ASSERT_EQ(place(PlaceSplit, kAllRole, QStringLiteral("p.bmp"), true), PlaceResult::Placed);
     EXPECT_NEAR(state.scene.FigureScale, 0.782, 0.0005);
     EXPECT_EQ(boxOf(scene(), kAll).size(), QSize(78, 16));
 }

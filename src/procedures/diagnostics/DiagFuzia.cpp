@@ -19,6 +19,7 @@ constexpr int kFuziaMargin = 2;
 ProcedureTraits diagFuziaTraits() {
     ProcedureTraits traits;
     traits.clickAfterResultCloses = true;
+    traits.figureAtObjectWidth = true;
     return traits;
 }
 
