@@ -466,6 +466,11 @@ void TMainForm::StartProcedureSetup() {
         screens_.FormParam->showModal();
         FormPaint();
     }
+    // A result refused during the run because another copy changed this patient: the list is
+    // read again as the operator comes back, not only at the next click.
+    if (!patients_.selectedName().isEmpty() && !patients_.confirmSelection()) {
+        syncPatientControls();
+    }
 }
 
 void TMainForm::BitBtnQuitClick() {

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace trelon;
@@ -34,9 +35,13 @@ namespace {
 class ShowCounter : public QObject {
 public:
     int shown = 0;
+    std::function<void()> whileShown; // what happens elsewhere while the screen is open
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show) {
             ++shown;
+            if (whileShown) {
+                whileShown();
+            }
             QTimer::singleShot(0, static_cast<QWidget*>(watched), &QWidget::close);
         }
         return false;
@@ -208,6 +213,20 @@ TEST_F(MainFormTest, ProcedureButtonsRecordTheProcedureAndThePatient) {
     QTest::mouseClick(child<QPushButton>("BitBtnDiagKosogl"), Qt::LeftButton);
     EXPECT_EQ(shown(param.get()), 8);
     EXPECT_EQ(dialogs.errors.size(), 2);
+}
+
+// Another copy gives the patient's number to someone else while the set-up and run are open
+// (the run then refuses to store): back in the main window the list is read again at once.
+TEST_F(MainFormTest, APatientChangedDuringTheRunReloadsTheListOnReturn) {
+    const QString people = dir.filePath(QStringLiteral("People.txt"));
+    writeBytes(people, "Sidorov\r\n12\r\n");
+    create();
+    hideSplash();
+    counters[param.get()].whileShown = [&] { writeBytes(people, "Petrov\r\n12\r\n"); };
+    QTest::mouseClick(child<QPushButton>("BitBtnDiagKosogl"), Qt::LeftButton);
+    EXPECT_EQ(shown(param.get()), 1);
+    EXPECT_EQ(dialogs.informations.size(), 1);
+    EXPECT_EQ(child<QComboBox>("ComboBox2")->itemText(0), QStringLiteral("Petrov"));
 }
 
 TEST_F(MainFormTest, CtrlDeleteAsksAndDeletesOnlyWithExactlyCtrl) {
