@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -29,6 +30,25 @@ bool tryLock(int fd) {
     return ::fcntl(fd, F_SETLK, &region) == 0;
 }
 
+// Opens the lock file for writing (a write lock needs it), creating it when missing. A new lock
+// file gets the read and write bits of the folder itself, whatever the creator's umask: in a
+// group-writable shared folder every operator who may change the files may also lock them.
+int openLockFile(const QString& folder, const QByteArray& path) {
+    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) {
+        return fd;
+    }
+    fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return errno == EEXIST ? ::open(path.constData(), O_RDWR | O_CLOEXEC) : fd;
+    }
+    struct stat folderStat {};
+    if (::stat(QFile::encodeName(folder).constData(), &folderStat) == 0) {
+        ::fchmod(fd, folderStat.st_mode & 0666);
+    }
+    return fd;
+}
+
 } // namespace
 
 QString DataFolderLock::lockFileIn(const QString& folder) {
@@ -46,8 +66,7 @@ QString DataFolderLock::dataFolderOfResults(const QString& path) {
 
 DataFolderLock::DataFolderLock(const QString& folder, int waitMs) {
     const QString path = lockFileIn(folder);
-    // Everyone who may write the folder may lock it; the umask narrows this as for any file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = openLockFile(folder, QFile::encodeName(path));
     if (fd < 0) {
         error_ = QStringLiteral("Не удалось открыть файл блокировки %1: %2. Ничего не записано.")
                      .arg(path, QString::fromLocal8Bit(std::strerror(errno)));

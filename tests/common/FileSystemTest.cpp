@@ -145,3 +145,18 @@ TEST(DataFolderLockTest, AnotherProcessWaitsAndGivesUpWhileTheLockIsHeld) {
     ASSERT_EQ(::waitpid(other, &status, 0), other);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
+
+// In a group-writable shared folder the lock file a first operator creates can be locked by
+// the next one, whatever the first one's umask.
+TEST(DataFolderLockTest, ANewLockFileTakesTheFoldersWriteBits) {
+    QTemporaryDir dir;
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 02770), 0);
+    const mode_t umaskBefore = ::umask(022);
+    { const DataFolderLock lock(dir.path()); }
+    ::umask(umaskBefore);
+    struct stat lockFile {};
+    ASSERT_EQ(
+        ::stat(QFile::encodeName(DataFolderLock::lockFileIn(dir.path())).constData(), &lockFile),
+        0);
+    EXPECT_EQ(lockFile.st_mode & 0777, 0660u);
+}

@@ -61,6 +61,27 @@ ResultsColumn langColumn(QString TableTitles::*title,
     return column;
 }
 
+std::vector<ResultsColumn> pictureColumns() {
+    return {sizeColumn(), distanceColumn(), paletteColumn(), figureColumn()};
+}
+
+std::vector<ResultsColumn> endAndStartColumns() {
+    return {langColumn(&TableTitles::horizontal,
+                       [](const ResultRecord& r) { return oneSpaced(r.ValueX); }),
+            langColumn(&TableTitles::vertical,
+                       [](const ResultRecord& r) { return oneSpaced(r.ValueY); }),
+            fixedColumn(QStringLiteral("Xнач."),
+                        [](const ResultRecord& r) { return oneSpaced(r.DirectionValues[0]); }),
+            fixedColumn(QStringLiteral("Yнач."),
+                        [](const ResultRecord& r) { return oneSpaced(r.DirectionValues[1]); })};
+}
+
+std::vector<ResultsColumn> joined(std::vector<ResultsColumn> first,
+                                  const std::vector<ResultsColumn>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
 std::vector<ResultsColumn> reserveColumns() {
     return {sizeColumn(), distanceColumn(), paletteColumn(),
             fixedColumn(QStringLiteral("X,град."),

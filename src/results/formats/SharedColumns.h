@@ -16,6 +16,14 @@ ResultsColumn fixedColumn(const QString& title, std::function<QString(const Resu
 ResultsColumn langColumn(QString TableTitles::*title,
                          std::function<QString(const ResultRecord&)> cell);
 
+// The trainings' picture columns: size, distance, palette and figure.
+std::vector<ResultsColumn> pictureColumns();
+// The squint trainings' values: X and Y at the end, then X and Y at the start of the session.
+std::vector<ResultsColumn> endAndStartColumns();
+// first followed by then.
+std::vector<ResultsColumn> joined(std::vector<ResultsColumn> first,
+                                  const std::vector<ResultsColumn>& then);
+
 // The reserve procedures' columns: size, distance, palette, the value and its type.
 std::vector<ResultsColumn> reserveColumns();
 

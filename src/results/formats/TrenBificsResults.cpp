@@ -14,19 +14,7 @@ public:
         listName = QStringLiteral("Закрепление слияния");
         captionName = QStringLiteral("Закрепление слияния");
         exportName = QStringLiteral("Закрепление слияния");
-        columns = {
-            sizeColumn(),
-            distanceColumn(),
-            paletteColumn(),
-            figureColumn(),
-            langColumn(&TableTitles::horizontal,
-                       [](const ResultRecord& r) { return oneSpaced(r.ValueX); }),
-            langColumn(&TableTitles::vertical,
-                       [](const ResultRecord& r) { return oneSpaced(r.ValueY); }),
-            fixedColumn(QStringLiteral("Xнач."),
-                        [](const ResultRecord& r) { return oneSpaced(r.DirectionValues[0]); }),
-            fixedColumn(QStringLiteral("Yнач."),
-                        [](const ResultRecord& r) { return oneSpaced(r.DirectionValues[1]); })};
+        columns = joined(pictureColumns(), endAndStartColumns());
         firstColumnWidth = 30;
         columnWidth = evenShare(10, 30, 9);
         // A graph choice only: every item lists every session.

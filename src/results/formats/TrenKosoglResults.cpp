@@ -25,21 +25,9 @@ public:
         listName = QStringLiteral("Устранение косоглазия");
         captionName = QStringLiteral("Устранение косоглазия");
         exportName = QStringLiteral("Устранение косоглазия");
-        columns = {
-            sizeColumn(),
-            distanceColumn(),
-            paletteColumn(),
-            figureColumn(),
-            fixedColumn(QStringLiteral("Режим"),
-                        [](const ResultRecord& r) { return modeText(r.WorkMode); }),
-            langColumn(&TableTitles::horizontal,
-                       [](const ResultRecord& r) { return oneSpaced(r.ValueX); }),
-            langColumn(&TableTitles::vertical,
-                       [](const ResultRecord& r) { return oneSpaced(r.ValueY); }),
-            fixedColumn(QStringLiteral("Xнач."),
-                        [](const ResultRecord& r) { return oneSpaced(r.DirectionValues[0]); }),
-            fixedColumn(QStringLiteral("Yнач."),
-                        [](const ResultRecord& r) { return oneSpaced(r.DirectionValues[1]); })};
+        const ResultsColumn mode = fixedColumn(
+            QStringLiteral("Режим"), [](const ResultRecord& r) { return modeText(r.WorkMode); });
+        columns = joined(joined(pictureColumns(), {mode}), endAndStartColumns());
         firstColumnWidth = 30;
         columnWidth = evenShare(11, 30, 11);
         choice = ResultsChoice{QStringLiteral("Показать"),
